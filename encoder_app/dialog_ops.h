@@ -1,0 +1,62 @@
+// The operations through which the conversion flow and the symbology handlers read and
+// change the encoder dialog. Everything the flow does to a dialog goes through here, so it
+// runs the same against the Qt dialog, the console front end and the tests.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace glyphmate {
+
+// The user's options, exchanged with the controls as one record.
+struct OptionRecord {
+    int height_index = 2;  // 0 XS .. 4 XT; -1 when no height button is selected
+    std::string data = "VARNEL GLYPH MATE";
+    bool underlying_text = true;
+    bool full_ascii = false;
+    bool check_character = false;
+
+    friend bool operator==(const OptionRecord&, const OptionRecord&) = default;
+};
+
+// The option controls that handlers show, hide, enable and disable.
+enum class OptionControl { FullAscii, CheckCharacter, UnderlyingText, Addon, SupplementLabel, SupplementField };
+inline constexpr int kOptionControlCount = 6;
+
+struct FontDescription {
+    std::string face;
+    int height = 0;  // negative: character height in device units
+    int weight = 0;
+
+    friend bool operator==(const FontDescription&, const FontDescription&) = default;
+};
+
+class DialogOps {
+public:
+    virtual ~DialogOps() = default;
+
+    virtual std::string selected_type_text() const = 0;
+
+    // The option record the dialog owns; read_options fills it from the controls,
+    // write_options shows it in the controls.
+    virtual OptionRecord& options() = 0;
+    virtual void read_options() = 0;
+    virtual void write_options() = 0;
+
+    virtual std::string data_text() const = 0;
+    virtual std::string supplement_text() const = 0;
+
+    virtual void set_symbol_notes(std::string_view text) = 0;
+    virtual void set_status(std::string_view text) = 0;
+    virtual void set_converted(std::string_view text) = 0;
+    virtual void set_preview_text(std::string_view text) = 0;
+    virtual void set_preview_font(const FontDescription& font) = 0;
+
+    virtual void show_control(OptionControl control, bool shown) = 0;
+    virtual void enable_control(OptionControl control, bool enabled) = 0;
+
+    // Whether a font family of this name is installed, compared without regard to case.
+    virtual bool font_family_installed(std::string_view family) = 0;
+};
+
+}  // namespace glyphmate

@@ -1,0 +1,30 @@
+// The installed font families, listed once at the first question and then looked up
+// without regard to letter case (fonts installed later are seen after a restart).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+namespace glyphmate {
+
+class InstalledFamilies {
+public:
+    using Lister = std::function<std::vector<std::string>()>;
+
+    explicit InstalledFamilies(Lister lister) : lister_(std::move(lister)) {}
+
+    bool contains(std::string_view family);
+
+private:
+    Lister lister_;
+    bool listed_ = false;
+    std::unordered_set<std::string> folded_;
+};
+
+std::string fold_case(std::string_view text);
+bool equal_ignoring_case(std::string_view a, std::string_view b);
+
+}  // namespace glyphmate

@@ -1,0 +1,31 @@
+// Text between Unicode and the 8-bit strings of the core, through Windows-1252, the code
+// page the fonts are laid out in. The five bytes Windows-1252 leaves unassigned map to the
+// C1 controls of the same value, so the mapping is one-to-one on all 256 bytes.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace glyphmate {
+
+// The Unicode code point of each byte.
+char32_t cp1252_to_unicode(unsigned char byte);
+// The byte of a code point, or -1 when Windows-1252 has none.
+int unicode_to_cp1252(char32_t code_point);
+
+// UTF-8 of each byte's character.
+std::string cp1252_to_utf8(std::string_view bytes);
+
+struct Cp1252Text {
+    std::string bytes;
+    std::size_t unmapped = 0;        // characters with no byte, left out
+    std::size_t invalid_utf8 = 0;    // malformed sequences, left out
+    std::size_t first_problem = std::string_view::npos;  // byte offset in the input
+};
+
+// The bytes of UTF-8 text; characters without a byte and malformed sequences are left out
+// and counted.
+Cp1252Text utf8_to_cp1252(std::string_view utf8);
+
+}  // namespace glyphmate

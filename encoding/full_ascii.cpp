@@ -1,0 +1,24 @@
+#include "encoding/full_ascii.h"
+
+namespace vnl {
+
+bool full_ascii_pair(unsigned char c, char pair[2]) {
+    auto set = [&](char shift, int letter) {
+        pair[0] = shift;
+        pair[1] = static_cast<char>(letter);
+        return true;
+    };
+    if (c >= 1 && c <= 26) return set('$', c + 64);
+    if (c >= 27 && c <= 31) return set('%', c + 38);
+    if ((c >= 33 && c <= 44) || c == 47) return set('/', c % 32 + 64);  // "/" gives "/O"
+    if (c == 58) return set('/', 'Z');
+    if (c >= 59 && c <= 63) return set('%', c + 11);
+    if (c == 64) return set('%', 'V');
+    if (c >= 91 && c <= 95) return set('%', c - 16);
+    if (c == 96) return set('%', 'W');
+    if (c >= 97 && c <= 122) return set('+', c - 32);
+    if (c >= 123 && c <= 127) return set('%', c - 43);
+    return false;
+}
+
+}  // namespace vnl

@@ -1,0 +1,79 @@
+#include "encoding/primitives.h"
+
+#include <cstring>
+
+namespace vnl {
+
+namespace {
+// One buffer per thread: on one thread each call overwrites the last, as callers expect,
+// and callers on other threads never see it change under them.
+thread_local char result_buffer[kMaxConverted + 1];
+thread_local bool result_was_truncated = false;
+}  // namespace
+
+std::size_t WorkBuffer::size() const { return std::strlen(text); }
+
+int char_index(const char* set, char c) {
+    if (c == '\0') return -1;
+    for (int i = 0; set[i] != '\0'; ++i)
+        if (set[i] == c) return i;
+    return -1;
+}
+
+int insert_char(char* s, char c, std::size_t pos) {
+    const std::size_t len = std::strlen(s);
+    if (len >= kMaxConverted || pos > len) return -1;
+    std::memmove(s + pos + 1, s + pos, len - pos + 1);
+    s[pos] = c;
+    return 1;
+}
+
+int append_char(char* s, char c) {
+    const std::size_t len = std::strlen(s);
+    if (len >= kMaxConverted) return -1;
+    s[len] = c;
+    s[len + 1] = '\0';
+    return static_cast<int>(len + 1);
+}
+
+bool append_glyphs(char* s, std::string_view glyphs, std::size_t limit) {
+    const std::size_t len = std::strlen(s);
+    if (limit > kMaxConverted) limit = kMaxConverted;
+    if (len + glyphs.size() > limit) return false;
+    std::memcpy(s + len, glyphs.data(), glyphs.size());
+    s[len + glyphs.size()] = '\0';
+    return true;
+}
+
+bool all_in_set(const char* data, const char* set) {
+    for (; *data != '\0'; ++data)
+        if (char_index(set, *data) < 0) return false;
+    return true;
+}
+
+bool all_ascii(const char* data) {
+    for (; *data != '\0'; ++data)
+        if (static_cast<unsigned char>(*data) > 0x7F) return false;
+    return true;
+}
+
+const char* return_result(std::string_view text, bool truncated) {
+    const std::size_t n = text.size() < kMaxConverted ? text.size() : kMaxConverted;
+    std::memcpy(result_buffer, text.data(), n);
+    result_buffer[n] = '\0';
+    result_was_truncated = truncated || n < text.size();
+    return result_buffer;
+}
+
+const char* return_symbol(std::string_view start, std::string_view data, std::string_view tail,
+                          bool truncated) {
+    WorkBuffer symbol;
+    append_glyphs(symbol.text, start, kMaxConverted);
+    const bool fits = append_glyphs(symbol.text, data, kMaxConverted) &&
+                      append_glyphs(symbol.text, tail, kMaxConverted);
+    return return_result(symbol.view(), truncated || !fits);
+}
+
+bool result_truncated() { return result_was_truncated; }
+
+}  // namespace vnl

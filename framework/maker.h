@@ -1,0 +1,18 @@
+// The maker's addresses, gathered in one place for both programs (a packager changes them
+// here). Plain constants: the encoding flow reads them without the Qt layer.
+#pragma once
+
+#include <string_view>
+
+namespace varnel {
+
+inline constexpr std::string_view kMakerName = "Varnel";
+inline constexpr std::string_view kHomePage = "https://www.varnel.example/";
+inline constexpr std::string_view kFontPage = "https://www.varnel.example/fonts/";
+inline constexpr std::string_view kMicrPage = "https://www.varnel.example/fonts/micr/";
+inline constexpr std::string_view kOrderPage = "https://www.varnel.example/order/";
+inline constexpr std::string_view kSupportEmail = "support@varnel.example";
+inline constexpr std::string_view kTelephone = "+1 555 0134";
+inline constexpr std::string_view kCopyright = "Copyright (C) 2026 Varnel. All rights reserved.";
+
+}  // namespace varnel
