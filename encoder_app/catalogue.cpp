@@ -1,7 +1,13 @@
 #include "encoder_app/catalogue.h"
 
 #include "encoder_app/installed_families.h"
+#include "encoding/handlers/codabar_code11_handlers.h"
+#include "encoding/handlers/code128_handler.h"
 #include "encoding/handlers/code39_handlers.h"
+#include "encoding/handlers/code93_handler.h"
+#include "encoding/handlers/msi_plessey_handler.h"
+#include "encoding/handlers/two_of_five_handlers.h"
+#include "encoding/handlers/upc_ean_handler.h"
 
 namespace glyphmate {
 
@@ -14,20 +20,20 @@ void plain(DialogOps& dialog, int) { H(dialog); }
 const std::array<CatalogueEntry, 16> kCatalogue{{
     {"Code39", plain<code39_handler>, kNoVariant, "Code39"},
     {"Code39 Extended", plain<code39_extended_handler>, kNoVariant, "Code39Ext"},
-    {"Code93", nullptr, kNoVariant, "Code93"},
-    {"UPC-A", nullptr, 0, "UEB"},
-    {"UPC-E", nullptr, 1, "UEB"},
-    {"EAN-13", nullptr, 2, "UEB"},
-    {"EAN-8", nullptr, 3, "UEB"},
-    {"Interleaved 2 of 5", nullptr, kNoVariant, "ITF25"},
-    {"Code128A", nullptr, 4, "Code128A"},
-    {"Code128B", nullptr, 5, "Code128B"},
-    {"Code128C", nullptr, 6, "Code128C"},
-    {"Code128Auto", nullptr, 7, "Code128A"},
-    {"Codabar", nullptr, kNoVariant, "Codabar"},
-    {"Code11", nullptr, kNoVariant, "Code11"},
-    {"Code25", nullptr, kNoVariant, "Code25"},
-    {"MSI/Plessey", nullptr, kNoVariant, "MSI"},
+    {"Code93", plain<code93_handler>, kNoVariant, "Code93"},
+    {"UPC-A", upc_ean_handler, 0, "UEB"},
+    {"UPC-E", upc_ean_handler, 1, "UEB"},
+    {"EAN-13", upc_ean_handler, 2, "UEB"},
+    {"EAN-8", upc_ean_handler, 3, "UEB"},
+    {"Interleaved 2 of 5", plain<itf25_handler>, kNoVariant, "ITF25"},
+    {"Code128A", code128_handler, 4, "Code128A"},
+    {"Code128B", code128_handler, 5, "Code128B"},
+    {"Code128C", code128_handler, 6, "Code128C"},
+    {"Code128Auto", code128_handler, 7, "Code128A"},
+    {"Codabar", plain<codabar_handler>, kNoVariant, "Codabar"},
+    {"Code11", plain<code11_handler>, kNoVariant, "Code11"},
+    {"Code25", plain<code25_handler>, kNoVariant, "Code25"},
+    {"MSI/Plessey", plain<msi_handler>, kNoVariant, "MSI"},
 }};
 
 const CatalogueEntry* find_entry(std::string_view display_name) {

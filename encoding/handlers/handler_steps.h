@@ -34,6 +34,10 @@ private:
     std::string status_;
 };
 
+// make_font_name, remembered for the last key, height and Underlying Text on this thread:
+// a run of conversions asks the same question for every record. Valid until the next call.
+const std::string& font_name(std::string_view key, int height_index, bool underlying_text);
+
 // The web-site sentence that closes the Symbol Notes texts.
 std::string more_information(std::string_view lead = "For more information, visit ");
 

@@ -103,4 +103,50 @@ TEST(Console, HelpAndVersion) {
     EXPECT_EQ(r.out, "glyphmate-encode 1.0.0\n");
 }
 
+TEST(Console, ConvertsTheNumericSymbologies) {
+    struct Call {
+        std::vector<std::string> args;
+        std::string converted_hex, font;
+        bool reported;
+    };
+    const std::vector<Call> calls{
+        {{"--type", "Code93", "ab"}, "5b264126425a255d7c", "VNL Code93MA", false},
+        {{"--type", "interleaved 2 of 5", "--check", "12"}, "ca2238cb", "VNL ITF25MA", false},
+        {{"--type", "Codabar", "--height", "t", "1:2"}, "41313a3242", "VNL CodabarTA", true},
+        {{"--type", "Code11", "--no-text", "12345678901"}, "5b3132333435363738393031342d5d", "VNL Code11M", false},
+        {{"--type", "Code25", "--check", "9599"}, "5b39353939305d", "VNL Code25MA", false},
+        {{"--type", "MSI/Plessey", "80-523"}, "5b3830353233345d", "VNL MSIMA", true},
+    };
+    for (auto call : calls) {
+        call.args.push_back("--json");
+        const auto r = encode(call.args);
+        EXPECT_EQ(r.exit_code, call.reported ? 1 : 0) << call.args[1];
+        const auto j = nlohmann::json::parse(r.out);
+        EXPECT_EQ(j["converted_hex"], call.converted_hex) << call.args[1];
+        EXPECT_EQ(j["font"], call.font) << call.args[1];
+        EXPECT_EQ(j["status"], call.reported ? "Invalid character(s) found in the input." : "") << call.args[1];
+    }
+}
+
+TEST(Console, UpcAndEan) {
+    auto r = encode({"--type", "UPC-A", "--supplement", "12", "03600029145"});
+    EXPECT_EQ(r.exit_code, 0) << r.err;
+    // 0xC0 and 0xC2, the printed digits, reach the terminal as their Windows-1252 characters
+    EXPECT_EQ(r.out, "\u00C0[!36000|slafgS]\u00C2 {z\\x\n");
+    EXPECT_EQ(r.err, "");
+    r = encode({"--type", "UPC-E", "120453"});
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.out, "Invalid UPC-E number.\n");
+    EXPECT_EQ(r.err, "Invalid UPC-E number: when the last digit is 3, the third digit must be 3 to 9.\n");
+}
+
+TEST(Console, Code128Auto) {
+    const auto r = encode({"--type", "Code128Auto", "--json", "ABC12345"});
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    const auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["converted_hex"], "c9414243c42c42c53577cbcd");  // B, CODE C, 12 34, CODE B, 5
+    EXPECT_EQ(j["font"], "VNL Code128AMA");
+    EXPECT_EQ(j["status"], "");
+}
+
 }  // namespace

@@ -1,0 +1,17 @@
+// Codabar (fixed start "A", stop "B", no check character) and Code 11 (check digit C, and K
+// for longer data).
+#pragma once
+
+namespace vnl {
+
+// What the Codabar handler accepts without a message: the encoder also writes ":".
+inline constexpr char kCodabarAcceptedSet[] = "0123456789-$/.+";
+// The Code 11 data characters, in the order of their values ("-" counts 10).
+inline constexpr char kCode11Set[] = "0123456789-";
+
+// "A" + data part + "B".
+const char* codabar_encode(const char* data);
+// "[" + data part + C + (K when the data part has 11 or more characters) + "]".
+const char* code11_encode(const char* data);
+
+}  // namespace vnl

@@ -1,0 +1,19 @@
+// Code 25 (standard 2 of 5, one glyph per digit) and Interleaved 2 of 5 (one glyph per pair
+// of digits), each without and with the modulo 10 check digit. Non-digits are dropped.
+#pragma once
+
+namespace vnl {
+
+inline constexpr char kTwoOfFiveDigits[] = "0123456789";
+
+// "[" + digits + "]".
+const char* encode_code25(const char* data);
+// "[" + digits + check digit + "]".
+const char* encode_code25_check(const char* data);
+// 0xCA + pair glyphs + 0xCB; an odd number of digits gets a leading "0".
+const char* encode_itf25(const char* data);
+// 0xCA + pair glyphs of the digits and the check digit + 0xCB; a leading "0" makes the
+// count even when the digits alone are even in number.
+const char* encode_itf25_check(const char* data);
+
+}  // namespace vnl
