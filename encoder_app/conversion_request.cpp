@@ -1,32 +1,89 @@
 #include "encoder_app/conversion_request.h"
 
+#include <utility>
+
 #include "encoder_app/dispatcher.h"
-#include "encoder_app/font_naming.h"
 #include "encoding/handlers/handler_steps.h"
 
 namespace glyphmate {
 
+namespace {
+// Back to the state in which a fresh dialog starts the flow. Clearing rather than
+// replacing keeps each string's buffer for the next record.
+void reset(DialogState& state, const OptionRecord& start, std::string_view data, std::string_view supplement) {
+    state.controls.height_index = start.height_index;
+    state.controls.data.assign(data);
+    state.controls.underlying_text = start.underlying_text;
+    state.controls.full_ascii = start.full_ascii;
+    state.controls.check_character = start.check_character;
+    state.supplement.assign(supplement);
+    state.symbol_notes.clear();
+    state.status.clear();
+    state.converted.clear();
+    state.preview_text.clear();
+    state.preview_font.face.clear();
+    state.preview_font.height = 0;
+    state.preview_font.weight = 0;
+    state.option_controls = {};
+}
+
+// Member by member, so that every string trades its buffer instead of being moved three times.
+void trade(DialogState& a, DialogState& b) {
+    a.type_text.swap(b.type_text);
+    std::swap(a.controls.height_index, b.controls.height_index);
+    a.controls.data.swap(b.controls.data);
+    std::swap(a.controls.underlying_text, b.controls.underlying_text);
+    std::swap(a.controls.full_ascii, b.controls.full_ascii);
+    std::swap(a.controls.check_character, b.controls.check_character);
+    a.supplement.swap(b.supplement);
+    a.symbol_notes.swap(b.symbol_notes);
+    a.status.swap(b.status);
+    a.converted.swap(b.converted);
+    a.preview_text.swap(b.preview_text);
+    a.preview_font.face.swap(b.preview_font.face);
+    std::swap(a.preview_font.height, b.preview_font.height);
+    std::swap(a.preview_font.weight, b.preview_font.weight);
+    std::swap(a.option_controls, b.option_controls);
+}
+}  // namespace
+
+void report_lost_input(std::string& status) {
+    if (status.starts_with(kInvalidCharacters)) return;
+    status.insert(0, status.empty() ? std::string(kInvalidCharacters) : std::string(kInvalidCharacters) + ' ');
+}
+
+Converter::Converter(const CatalogueEntry& entry, const OptionRecord& options, InstalledFamilies& fonts)
+    : Converter(entry, options, [&fonts](std::string_view family) { return fonts.contains(family); }) {}
+
+Converter::Converter(const CatalogueEntry& entry, const OptionRecord& options, HeadlessDialog::FontQuery installed)
+    : entry_(entry), start_(options), installed_(std::move(installed)), dialog_(installed_) {
+    result_.entry = &entry_;
+}
+
+const ConversionResult& Converter::run(std::string_view data, std::string_view supplement, bool input_lost) {
+    DialogState& state = dialog_.state();
+    state.type_text.assign(entry_.name);
+    reset(state, start_, data, supplement);
+    run_conversion(dialog_, entry_);  // reads the option record from the controls first
+    OptionRecord& record = dialog_.options();
+
+    if (input_lost) report_lost_input(state.status);
+
+    // The dialog keeps the buffers of the previous result for the next record.
+    trade(result_.state, state);
+    std::swap(result_.options, record);  // the next record reads the controls again
+    const OptionRecord& after = result_.options;
+    result_.font = font_name(entry_.font_key, after.height_index, after.underlying_text);
+    result_.font_installed = installed_ && installed_(result_.font);
+    return result_;
+}
+
 std::optional<ConversionResult> convert(const ConversionRequest& request, InstalledFamilies& fonts) {
     const CatalogueEntry* entry = find_entry(request.type);
     if (entry == nullptr) return std::nullopt;
-
-    HeadlessDialog dialog(fonts);
-    DialogState& state = dialog.state();
-    state.type_text = entry->name;
-    state.controls = request.options;
-    state.controls.data = request.data;
-    state.supplement = request.supplement;
-    dialog.options() = state.controls;
-    run_conversion(dialog);
-
-    // Text the console could not hand to the core never reached the handler's check.
-    if (request.input_lost && !state.status.starts_with(kInvalidCharacters))
-        state.status = std::string(kInvalidCharacters) + (state.status.empty() ? "" : " ") + state.status;
-
-    ConversionResult result{.entry = entry, .state = state, .options = dialog.options(), .font = {}, .font_installed = false};
-    result.font = make_font_name(entry->font_key, result.options.height_index, result.options.underlying_text);
-    result.font_installed = fonts.contains(result.font);
-    return result;
+    Converter converter(*entry, request.options, fonts);
+    converter.run(request.data, request.supplement, request.input_lost);
+    return std::move(converter.result_);  // the converter ends here: no copy of long data
 }
 
 }  // namespace glyphmate

@@ -11,4 +11,9 @@ void run_conversion(DialogOps& dialog) {
     if (entry != nullptr && entry->handler != nullptr) entry->handler(dialog, entry->variant);
 }
 
+void run_conversion(DialogOps& dialog, const CatalogueEntry& entry) {
+    dialog.read_options();
+    if (entry.handler != nullptr) entry.handler(dialog, entry.variant);
+}
+
 }  // namespace glyphmate

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 
 #include "encoder_app/dialog_ops.h"
 #include "encoder_app/installed_families.h"
@@ -33,7 +36,12 @@ struct DialogState {
 
 class HeadlessDialog : public DialogOps {
 public:
-    explicit HeadlessDialog(InstalledFamilies& fonts) : fonts_(fonts) {}
+    // Answers the preview's question whether a font family is installed.
+    using FontQuery = std::function<bool(std::string_view family)>;
+
+    explicit HeadlessDialog(InstalledFamilies& fonts)
+        : installed_([&fonts](std::string_view family) { return fonts.contains(family); }) {}
+    explicit HeadlessDialog(FontQuery installed) : installed_(std::move(installed)) {}
 
     DialogState& state() { return state_; }
     const DialogState& state() const { return state_; }
@@ -51,10 +59,10 @@ public:
     void set_preview_font(const FontDescription& font) override { state_.preview_font = font; }
     void show_control(OptionControl c, bool shown) override { state_.control(c).shown = shown; }
     void enable_control(OptionControl c, bool enabled) override { state_.control(c).enabled = enabled; }
-    bool font_family_installed(std::string_view family) override { return fonts_.contains(family); }
+    bool font_family_installed(std::string_view family) override { return installed_ && installed_(family); }
 
 private:
-    InstalledFamilies& fonts_;
+    FontQuery installed_;
     DialogState state_;
     OptionRecord record_;
 };
