@@ -5,4 +5,8 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
-exec build/default/encoder_app/console/glyphmate-encode --help
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "Glyphmate needs a desktop session (X11 or Wayland) to show its window." >&2
+  exit 1
+fi
+exec build/default/encoder_app/glyphmate "$@"

@@ -1,0 +1,19 @@
+// The About box: program icon, version, the maker's notice and a link to the font page.
+#pragma once
+
+#include <QDialog>
+
+#include "framework/dialog_template.h"
+
+namespace glyphmate {
+
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAboutDlg(QWidget* parent = nullptr);
+
+private:
+    varnel::DialogControls controls_;
+};
+
+}  // namespace glyphmate

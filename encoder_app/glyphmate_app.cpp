@@ -1,0 +1,20 @@
+#include "encoder_app/glyphmate_app.h"
+
+#include "encoder_app/glyphmate_dlg.h"
+
+namespace glyphmate {
+
+CGlyphmateApp::CGlyphmateApp(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QStringLiteral("Glyphmate"));
+    setApplicationVersion(QStringLiteral("1.0"));
+    setOrganizationName(QStringLiteral("Varnel"));
+    setDesktopFileName(QStringLiteral("glyphmate"));  // the desktop finds the icon through it
+}
+
+int CGlyphmateApp::run() {
+    CGlyphmateDlg dialog;
+    dialog.exec();
+    return 0;
+}
+
+}  // namespace glyphmate
