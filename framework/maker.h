@@ -13,6 +13,11 @@ inline constexpr std::string_view kMicrPage = "https://www.varnel.example/fonts/
 inline constexpr std::string_view kOrderPage = "https://www.varnel.example/order/";
 inline constexpr std::string_view kSupportEmail = "support@varnel.example";
 inline constexpr std::string_view kTelephone = "+1 555 0134";
+inline constexpr std::string_view kFax = "+1 555 0135";
+inline constexpr std::string_view kStreetAddress = "1200 Meridian Avenue, Suite 400";
+inline constexpr std::string_view kCityAddress = "Portland, OR 97201, USA";
+inline constexpr std::string_view kSupportForum = "https://www.varnel.example/forum/";
+inline constexpr std::string_view kCustomFontPage = "https://www.varnel.example/fonts/custom/";
 inline constexpr std::string_view kCopyright = "Copyright (C) 2026 Varnel. All rights reserved.";
 
 }  // namespace varnel

@@ -1,0 +1,56 @@
+// Trueline: prints the MICR calibration page from its wizard, or from the command line.
+#include <QApplication>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <vector>
+
+#include "calibration_app/command_line.h"
+#include "calibration_app/trueline_app.h"
+
+namespace {
+
+// Printing from the command line reports in one line of its own; Qt's warnings (about the
+// session it runs without, a painter that could not start) would only bury it.
+void keep_serious_messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    const trueline::CommandLine command_line = trueline::parse_command_line(arguments);
+
+    using Action = trueline::CommandLine::Action;
+    switch (command_line.action) {
+    case Action::fail:
+        std::fprintf(stderr, "trueline: %s\n", qPrintable(command_line.argument));
+        return 2;
+    case Action::show_help:
+        std::fputs(qPrintable(trueline::help_text(arguments)), stdout);
+        return 0;
+    case Action::show_version:
+        std::printf("%s\n", qPrintable(trueline::version_text()));
+        return 0;
+    default:
+        break;
+    }
+
+    // Qt gets no options of the user's: they were all ours. Printing from the command line
+    // needs no windowing system, so it runs without one and no window can ever appear.
+    static char platform_option[] = "-platform", offscreen[] = "offscreen";
+    std::vector<char*> qt_arguments{argv[0]};
+    if (command_line.action != Action::open_wizard) {
+        qt_arguments.insert(qt_arguments.end(), {platform_option, offscreen});
+        qInstallMessageHandler(keep_serious_messages);
+    }
+    int qt_count = static_cast<int>(qt_arguments.size());
+    qt_arguments.push_back(nullptr);
+    QApplication qt(qt_count, qt_arguments.data());
+
+    CTruelineApp app;
+    return app.run(command_line);
+}

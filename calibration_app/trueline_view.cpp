@@ -1,0 +1,54 @@
+#include "calibration_app/trueline_view.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "calibration_app/calibration_page.h"
+
+CTruelineView::CTruelineView(CTruelineDoc& document, QWidget* parent) : QWidget(parent), document_(document) {}
+
+void CTruelineView::on_draw(QPainter& painter, const trueline::DeviceInfo& device) {
+    trueline::QtSurface surface(painter, device);
+    trueline::draw_calibration_page(surface);
+}
+
+void CTruelineView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    on_draw(painter, trueline::screen_device(*this));
+}
+
+bool CTruelineView::on_prepare_printing(QPrinter& printer) {
+    // Over the window the user pressed Print in (the frame itself is never shown).
+    return printer_dialog_ && printer_dialog_(printer, QApplication::activeWindow());
+}
+
+bool CTruelineView::print_page(QPrinter& printer) {
+    QPainter painter;
+    if (!painter.begin(&printer)) return false;
+    on_begin_printing(painter);
+    on_draw(painter, trueline::printer_device(printer));
+    on_end_printing(painter);
+    return painter.end();
+}
+
+CTruelineView::PrintResult CTruelineView::on_file_print() {
+    QPrinter printer(QPrinter::HighResolution);
+    if (!on_prepare_printing(printer)) return PrintResult::cancelled;
+    if (print_page(printer)) return PrintResult::printed;
+    QMessageBox::warning(QApplication::activeWindow(), "Trueline",
+                         QString("The calibration page could not be printed on %1.")
+                             .arg(printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName()));
+    return PrintResult::failed;
+}
+
+bool CTruelineView::show_printer_dialog(QPrinter& printer, QWidget* parent) {
+    QPrintDialog dialog(&printer, parent);
+    // One page: there is no range or selection to choose.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setMinMax(1, 1);
+    return dialog.exec() == QDialog::Accepted;
+}

@@ -1,0 +1,158 @@
+// The built trueline, run from the command line as a user runs it, with no display.
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "process.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// No windowing system at all: the print switches must not need one.
+test::ProcessResult trueline(std::vector<std::string> args) {
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(name);
+    args.insert(args.begin(), TRUELINE);
+    return test::run_process(args);
+}
+
+// The words of a text with every run of white space made one space.
+std::string words(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        const bool space = c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f';
+        if (!space)
+            out += c;
+        else if (!out.empty() && out.back() != ' ')
+            out += ' ';
+    }
+    return out;
+}
+
+fs::path scratch(const std::string& name) {
+    const fs::path dir = fs::path(testing::TempDir()) / "trueline_process_test";
+    fs::create_directories(dir);
+    const fs::path file = dir / name;
+    fs::remove(file);
+    return file;
+}
+
+TEST(TruelineProgram, HelpAndVersion) {
+    auto r = trueline({"--help"});
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_TRUE(r.out.starts_with("Usage: trueline [options]\n")) << r.out;
+    EXPECT_EQ(r.err, "");
+    r = trueline({"--version"});
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_EQ(r.out, "Trueline Version 1.0\n");
+}
+
+struct FailureRow {
+    const char* name;
+    std::vector<std::string> args;
+    int exit_code;
+    std::string message;
+};
+
+void PrintTo(const FailureRow& row, std::ostream* out) { *out << row.name; }
+
+class TruelineFailure : public testing::TestWithParam<FailureRow> {};
+
+// One line on standard error, nothing on standard output, a non-zero status, no window.
+TEST_P(TruelineFailure, SaysSoInOneLine) {
+    const FailureRow& row = GetParam();
+    const auto r = trueline(row.args);
+    EXPECT_EQ(r.exit_code, row.exit_code);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "trueline: " + row.message + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TruelineFailure,
+    testing::Values(
+        FailureRow{"unknown_option", {"--bogus"}, 2, "Unknown option 'bogus'."},
+        FailureRow{"missing_file", {"--pdf"}, 2, "Missing value after '--pdf'."},
+        FailureRow{"two_switches", {"--print", "--pdf", "a.pdf"}, 2,
+                   "Give only one of --print, --print-to and --pdf, once."},
+        FailureRow{"unwritable_file", {"--pdf", "/nonexistent-dir/page.pdf"}, 1,
+                   "could not print on the file '/nonexistent-dir/page.pdf'."},
+        FailureRow{"unknown_printer", {"--print-to", "No Such Printer"}, 1,
+                   "there is no printer named 'No Such Printer'."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(TruelineProgram, WritesTheCalibrationPageAsOnePdfPage) {
+    const fs::path pdf = scratch("page.pdf");
+    const auto r = trueline({"--pdf", pdf.string()});
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "");
+    ASSERT_TRUE(fs::exists(pdf));
+
+    const auto info = test::run_process({PDFINFO, pdf.string()});
+    EXPECT_NE(words(info.out).find("Pages: 1 "), std::string::npos) << info.out;
+
+    const auto text = test::run_process({PDFTOTEXT, "-layout", pdf.string(), "-"});
+    ASSERT_EQ(text.exit_code, 0) << text.err;
+    const std::string page = words(text.out);
+    const std::string sample = "0123456789ABCD0123456789ABCD0123456789ABCD0123456789ABCD";
+    // The page's own texts, in order (the spacing inside a line is the PDF reader's).
+    const std::vector<std::string> expected = {
+        "Varnel Corp.",
+        "This printer calibration page will assist you to select the best Varnel MICR font for your system. "
+        "To calibrate, print this page on a flat surface and wait for it cool down.",
+        "A. Measure the length of each line below, select the one closest to 7 inches.In ideal case, the "
+        "horizontal of each segment (between two vertical bars) should be exactly 1 inch. Under most "
+        "circumstances VNL MICR font produces the best result.",
+        "VNL MICRN", sample, "|", "VNL MICR", sample, "|", "VNL MICRW", sample, "|",
+        "B. Measure the stroke width of the zero below. Select the closes to 0.13 inch. Under most "
+        "circumstances VNL MICR font produces the best result.",
+        "000", "VNL MICRL VNL MICR VNL MICRB",
+        "Combine the results from step A and B you can derive the best font for your environment. Suppose the "
+        "best font for A is VNL MICRN and the best font for B is VNL MICRB, then the best font for your "
+        "environment is VNL MICRBN.",
+        "Character Mapping",
+        "Transit symbol: A, [, ] Amount Symbol: B, #, $",
+        "On-Us Symbol: C, @ Dash symbol: D, -",
+        "Technical Support",
+        "support@varnel.example",
+        "Custom Font Service",
+        "www.varnel.example/fonts/custom/",
+    };
+    std::size_t at = 0;
+    for (const std::string& piece : expected) {
+        const std::size_t found = page.find(words(piece), at);
+        ASSERT_NE(found, std::string::npos) << "missing after position " << at << ": " << piece << "\n" << page;
+        at = found + words(piece).size();
+    }
+}
+
+struct PaperRow {
+    const char* name;
+    const char* locale;
+    const char* page_size;
+};
+
+void PrintTo(const PaperRow& row, std::ostream* out) { *out << row.name; }
+
+class TruelinePaper : public testing::TestWithParam<PaperRow> {};
+
+// A PDF on the wrong paper is scaled when printed, so it takes the country's paper.
+TEST_P(TruelinePaper, FollowsTheLocale) {
+    const fs::path pdf = scratch(std::string(GetParam().name) + ".pdf");
+    setenv("LC_ALL", GetParam().locale, 1);
+    const auto r = trueline({"--pdf", pdf.string()});
+    unsetenv("LC_ALL");
+    ASSERT_EQ(r.exit_code, 0) << r.err;
+    const auto info = test::run_process({PDFINFO, pdf.string()});
+    EXPECT_NE(words(info.out).find(GetParam().page_size), std::string::npos) << info.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, TruelinePaper,
+                         testing::Values(PaperRow{"united_states", "en_US.UTF-8", "Page size: 612 x 792 pts (letter)"},
+                                         PaperRow{"germany", "de_DE.UTF-8", "Page size: 595 x 842 pts (A4)"}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
