@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev
   libcli11-dev nlohmann-json3-dev libfontconfig-dev
+  libbenchmark-dev help2man python3
   qt6-base-dev libqt6svg6
   fonts-dejavu-core fonts-liberation2
   python3-fonttools poppler-utils xvfb xauth

@@ -4,6 +4,23 @@
 
 namespace glyphmate {
 
+namespace {
+std::string fold(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return folded;
+}
+}  // namespace
+
+bool FontconfigFonts::contains(std::string_view family) {
+    if (!listed_) {
+        listed_ = true;
+        for (const std::string& name : fontconfig_families()) folded_.insert(fold(name));
+    }
+    return folded_.contains(fold(family));
+}
+
 std::vector<std::string> fontconfig_families() {
     std::vector<std::string> families;
     FcConfig* config = FcInitLoadConfigAndFonts();

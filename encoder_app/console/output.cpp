@@ -1,9 +1,12 @@
 #include "encoder_app/console/output.h"
 
-#include "encoder_app/font_naming.h"
-#include "encoder_app/win1252.h"
+#include <array>
 
-namespace glyphmate {
+namespace glyphmate::console {
+
+namespace {
+constexpr std::array<std::string_view, 5> kHeights{"XS", "S", "M", "T", "XT"};
+}
 
 std::string to_hex(std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
@@ -17,29 +20,27 @@ std::string to_hex(std::string_view bytes) {
     return hex;
 }
 
-nlohmann::ordered_json to_json(const ConversionRequest& request, const ConversionResult& result) {
-    const DialogState& s = result.state;
-    const OptionRecord& o = result.options;
+nlohmann::ordered_json to_json(const glyphmate_result& r, std::string_view data, std::optional<std::size_t> line) {
+    const glyphmate_options& o = r.options;
     nlohmann::ordered_json height = nullptr;
-    if (o.height_index >= 0 && o.height_index < static_cast<int>(kHeightSuffixes.size()))
-        height = kHeightSuffixes[static_cast<std::size_t>(o.height_index)];
-    return {
-        {"type", result.entry->name},
-        {"data_hex", to_hex(request.data)},
-        {"converted", cp1252_to_utf8(s.converted)},
-        {"converted_hex", to_hex(s.converted)},
-        {"font", result.font},
-        {"font_installed", result.font_installed},
-        {"status", cp1252_to_utf8(s.status)},
-        {"notes", cp1252_to_utf8(s.symbol_notes)},
-        {"preview_text", cp1252_to_utf8(s.preview_text)},
-        {"preview_face", s.preview_font.face},
-        {"options",
-         {{"check_character", o.check_character},
-          {"underlying_text", o.underlying_text},
-          {"full_ascii", o.full_ascii},
-          {"height", height}}},
-    };
+    if (o.height >= 0 && o.height < static_cast<int>(kHeights.size())) height = kHeights[static_cast<std::size_t>(o.height)];
+    nlohmann::ordered_json j;
+    if (line) j["line"] = *line;
+    j["type"] = r.type;
+    j["data_hex"] = to_hex(data);
+    j["converted"] = r.converted_utf8;
+    j["converted_hex"] = to_hex({r.converted, r.converted_length});
+    j["font"] = r.font;
+    j["font_installed"] = r.font_installed != 0;
+    j["status"] = r.status;
+    j["notes"] = r.notes;
+    j["preview_text"] = r.preview_text;
+    j["preview_face"] = r.preview_face;
+    j["options"] = {{"check_character", o.check_character != 0},
+                    {"underlying_text", o.underlying_text != 0},
+                    {"full_ascii", o.full_ascii != 0},
+                    {"height", height}};
+    return j;
 }
 
-}  // namespace glyphmate
+}  // namespace glyphmate::console

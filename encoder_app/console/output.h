@@ -1,16 +1,22 @@
-// How the console front end prints one conversion: the converted string as UTF-8, or one
+// How the console front end prints a conversion: the converted string as UTF-8, or one
 // JSON object with everything the dialog would show.
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include <nlohmann/json.hpp>
 
-#include "encoder_app/conversion_request.h"
+#include <glyphmate.h>
 
-namespace glyphmate {
+namespace glyphmate::console {
 
 std::string to_hex(std::string_view bytes);
-nlohmann::ordered_json to_json(const ConversionRequest& request, const ConversionResult& result);
 
-}  // namespace glyphmate
+// data: the bytes the conversion took; line: the input line in batch mode, first.
+nlohmann::ordered_json to_json(const glyphmate_result& result, std::string_view data,
+                               std::optional<std::size_t> line = std::nullopt);
+
+}  // namespace glyphmate::console

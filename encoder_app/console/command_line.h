@@ -1,0 +1,41 @@
+// The command line of glyphmate-encode: one conversion, or a batch of them.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include <glyphmate.h>
+
+namespace glyphmate::console {
+
+struct Settings {
+    std::string type = "Code39";
+    glyphmate_options options = GLYPHMATE_DEFAULT_OPTIONS;
+    std::string supplement;  // as typed (UTF-8)
+    bool json = false;
+    bool list = false;
+
+    // One conversion: the data as typed (UTF-8), or bytes from --data-hex.
+    std::string data = "VARNEL GLYPH MATE";
+    bool data_is_bytes = false;
+
+    // A batch: one record per line, or per CSV record.
+    bool batch = false;
+    std::string input;  // a file; empty or "-" for standard input
+    bool csv = false;
+    std::string column = "1";
+    std::string supplement_column;  // empty: --supplement for every record
+    bool windows_1252 = false;      // the input's encoding; UTF-8 otherwise
+};
+
+// Fills settings from the arguments. Returns the exit status when the program ends here
+// (help, version, or a usage error already reported), nothing when it goes on.
+std::optional<int> parse_command_line(int argc, char** argv, Settings& settings);
+
+// Reports a usage error on standard error and gives its exit status.
+int usage_error(const std::string& message);
+
+inline constexpr int kExitMessage = 1;
+inline constexpr int kExitUsage = 2;
+
+}  // namespace glyphmate::console

@@ -1,0 +1,118 @@
+/* glyphmate.h: the Glyphmate encoder as a library.
+ *
+ * Turns data into the converted string that, typeset in a Varnel barcode font, draws the
+ * symbol, with the same results as the Glyphmate dialog, byte for byte: the font name, the
+ * status line, the Symbol Notes and the options as the symbology's rules left them.
+ *
+ * Every function may be called from any thread. A glyphmate_result is the caller's; the
+ * library writes only into it and never past its members. A glyphmate_converter serves one
+ * thread at a time (give each thread its own); glyphmate_convert shares nothing at all.
+ *
+ * Link with -lglyphmate (pkg-config glyphmate, or find_package(glyphmate) and the target
+ * glyphmate::glyphmate in CMake). */
+#ifndef GLYPHMATE_H
+#define GLYPHMATE_H
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+#define GLYPHMATE_VERSION_MAJOR 1
+#define GLYPHMATE_VERSION_MINOR 0
+
+/* Return values. Zero and above: the record was converted. */
+#define GLYPHMATE_OK 0                /* converted; the status line is empty */
+#define GLYPHMATE_MESSAGE 1           /* converted; status holds the handler's message */
+#define GLYPHMATE_UNKNOWN_TYPE (-1)   /* no symbology of that name (see glyphmate_type_name) */
+#define GLYPHMATE_BAD_ARGUMENT (-2)   /* a required pointer is null or an option is out of range */
+#define GLYPHMATE_NO_MEMORY (-3)
+
+/* How the data and supplement bytes are to be read. */
+#define GLYPHMATE_WINDOWS_1252 0      /* the bytes the fonts are laid out in, taken as they are */
+#define GLYPHMATE_UTF8 1              /* text, carried into Windows-1252 */
+
+/* The options as the user sets them in the dialog. */
+typedef struct glyphmate_options {
+    int height;           /* bar height: 0 XS, 1 S, 2 M, 3 T, 4 XT; -1 none */
+    int underlying_text;  /* nonzero: on */
+    int full_ascii;
+    int check_character;
+    int data_encoding;    /* GLYPHMATE_WINDOWS_1252 or GLYPHMATE_UTF8 */
+} glyphmate_options;
+
+/* How the dialog starts: Medium, Underlying Text on, Full ASCII and Check Character off. */
+#define GLYPHMATE_DEFAULT_OPTIONS {2, 1, 0, 0, GLYPHMATE_WINDOWS_1252}
+
+#define GLYPHMATE_MAX_CONVERTED 255
+
+/* Everything one conversion shows. Texts are NUL-terminated; all but converted are UTF-8.
+ * converted comes first, so a plain buffer of glyphmate_result_size() bytes reads as the
+ * converted string. Each member is large enough for every text the library produces. */
+typedef struct glyphmate_result {
+    char converted[GLYPHMATE_MAX_CONVERTED + 1]; /* the font's character codes (Windows-1252) */
+    size_t converted_length;
+    char converted_utf8[3 * GLYPHMATE_MAX_CONVERTED + 1]; /* the same as text */
+    char type[32];           /* the symbology's name as the catalogue writes it */
+    char font[64];           /* the font to typeset it in, e.g. "VNL Code39MA" */
+    int font_installed;      /* as the font query answered; 0 without one */
+    char status[512];        /* the status line: empty, or the handler's messages */
+    char notes[2048];        /* the Symbol Notes text */
+    char preview_text[3 * GLYPHMATE_MAX_CONVERTED + 1];
+    char preview_face[64];
+    glyphmate_options options; /* after the conversion: the symbology may force some */
+} glyphmate_result;
+
+/* Converts one record. type is a display name of the Barcode Type list, in any letter case
+ * ("Code39", "code128auto", "EAN-13"); data and supplement are bytes with their lengths
+ * (supplement may be null: none); options may be null: GLYPHMATE_DEFAULT_OPTIONS. A
+ * character that cannot reach the core (a NUL byte, or in UTF-8 a malformed sequence or a
+ * character Windows-1252 lacks) is left out and reported in the status line. On an error
+ * the result is emptied. */
+int glyphmate_convert(const char* type, const char* data, size_t data_length, const char* supplement,
+                      size_t supplement_length, const glyphmate_options* options, glyphmate_result* result);
+
+/* Many records of one symbology: the type is looked up and the work that does not depend on
+ * the record done once. Each record starts from the options given here. */
+typedef struct glyphmate_converter glyphmate_converter;
+
+/* Answers whether a font family of that name is installed (nonzero: yes). */
+typedef int (*glyphmate_font_query)(const char* family, void* context);
+
+/* Makes a converter; fonts (may be null: none installed) is asked on the converting thread. */
+int glyphmate_converter_new(const char* type, const glyphmate_options* options, glyphmate_font_query fonts,
+                            void* context, glyphmate_converter** converter);
+int glyphmate_converter_run(glyphmate_converter* converter, const char* data, size_t data_length,
+                            const char* supplement, size_t supplement_length, glyphmate_result* result);
+void glyphmate_converter_free(glyphmate_converter* converter);
+
+/* The symbologies in the order of the Barcode Type list: index 0 to glyphmate_type_count()-1;
+ * null past the end. */
+int glyphmate_type_count(void);
+const char* glyphmate_type_name(int index);
+
+/* The Windows-1252 bytes of UTF-8 text, as the conversion takes them: writes at most
+ * capacity bytes to out (no terminator) and returns the number of bytes of the whole text.
+ * lost (may be null) receives the number of characters left out. */
+size_t glyphmate_utf8_to_windows_1252(const char* text, size_t length, char* out, size_t capacity,
+                                      size_t* lost);
+
+/* And back: the UTF-8 of Windows-1252 bytes, each byte one character (the five bytes that
+ * Windows-1252 leaves unassigned are the C1 controls of the same value). Writes at most
+ * capacity bytes (no terminator); returns the number of bytes of the whole text. */
+size_t glyphmate_windows_1252_to_utf8(const char* bytes, size_t length, char* out, size_t capacity);
+
+/* What a return value means, in a few words ("unknown type"). */
+const char* glyphmate_strerror(int code);
+
+/* sizeof(glyphmate_result), for bindings that allocate it as plain memory. */
+size_t glyphmate_result_size(void);
+/* "1.0.0" */
+const char* glyphmate_version(void);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
