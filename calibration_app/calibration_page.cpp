@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <climits>
-#include <cstdint>
 #include <iterator>
 #include <string>
 #include <string_view>
@@ -195,18 +193,6 @@ int draw_zero_row(DrawingSurface& surface, PageFontSlot& font, const Rect& page,
 }
 
 }  // namespace
-
-int mul_div(int number, int numerator, int denominator) {
-    if (denominator == 0) return -1;
-    const std::int64_t product = std::int64_t{number} * numerator;
-    const std::int64_t divisor = denominator < 0 ? -std::int64_t{denominator} : denominator;
-    const std::int64_t dividend = denominator < 0 ? -product : product;
-    // Adding half the divisor before truncating rounds halves away from zero.
-    const std::int64_t half = divisor / 2;
-    const std::int64_t result = (dividend >= 0 ? dividend + half : dividend - half) / divisor;
-    if (result > INT_MAX || result < -INT_MAX) return -1;
-    return static_cast<int>(result);
-}
 
 int font_height(int points, int pixels_per_inch) {
     return -mul_div(points, pixels_per_inch, 72);

@@ -3,12 +3,11 @@
 #pragma once
 
 #include "calibration_app/drawing_surface.h"
+#include "framework/mul_div.h"
 
 namespace trueline {
 
-// number x numerator / denominator through a 64-bit product, rounded half away from zero,
-// as Windows' MulDiv does: -1 when the denominator is 0 or the result does not fit.
-int mul_div(int number, int numerator, int denominator);
+using varnel::mul_div;
 
 // The height to request for a font of the given point size: the character height, negative.
 int font_height(int points, int pixels_per_inch);

@@ -16,7 +16,6 @@
 #include <QStyle>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstdlib>
 
 #include "framework/hyperlink.h"
@@ -220,14 +219,6 @@ Qt::WindowFlags window_flags(unsigned style) {
 }
 
 }  // namespace
-
-int mul_div(int number, int numerator, int denominator) {
-    if (denominator == 0) return 0;
-    const std::int64_t product = std::int64_t{number} * numerator;
-    const std::int64_t divisor = std::abs(std::int64_t{denominator});
-    const std::int64_t magnitude = (std::abs(product) + divisor / 2) / divisor;
-    return static_cast<int>((product < 0) != (denominator < 0) ? -magnitude : magnitude);
-}
 
 BaseUnits base_units(const QFont& font) {
     const QFontMetrics metrics(font);

@@ -29,6 +29,8 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/mul_div.h"
+
 class QButtonGroup;
 class QDialog;
 class QLabel;
@@ -101,8 +103,6 @@ struct BaseUnits {
     friend bool operator==(const BaseUnits&, const BaseUnits&) = default;
 };
 
-// number * numerator / denominator, rounded half away from zero (0 for a zero denominator).
-int mul_div(int number, int numerator, int denominator);
 
 // The base units of a font: the average width of "A".."Z" and "a".."z", rounded, and the
 // font's height (ascent + descent).

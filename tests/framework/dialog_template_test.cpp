@@ -38,7 +38,7 @@ TEST(MulDiv, RoundsHalfAwayFromZero) {
         {"under half", 1, 13, 8, 2},       // 13 / 8 = 1.625
         {"negative half", -7, 6, 4, -11},  // -10.5 away from zero
         {"negative divisor", 7, 6, -4, -11},
-        {"zero divisor", 5, 1, 0, 0},
+        {"zero divisor", 5, 1, 0, -1},
         {"no overflow", INT_MAX, 2, 2, INT_MAX},
     };
     for (const Row& r : rows) EXPECT_EQ(mul_div(r.number, r.numerator, r.denominator), r.expected) << r.name;
