@@ -13,18 +13,31 @@ constexpr std::array<char32_t, 32> kHigh{
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-void put_utf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
+// The UTF-8 sequence of every byte's character, worked out at compile time.
+struct Utf8Sequence {
+    unsigned char length;
+    char bytes[3];
+};
+
+constexpr char32_t code_point(unsigned char byte) {
+    return byte >= 0x80 && byte <= 0x9F ? kHigh[byte - 0x80] : char32_t{byte};
 }
+
+constexpr std::array<Utf8Sequence, 256> make_utf8_table() {
+    std::array<Utf8Sequence, 256> table{};
+    for (int b = 0; b < 256; ++b) {
+        const char32_t cp = code_point(static_cast<unsigned char>(b));
+        auto byte = [](char32_t v) { return static_cast<char>(v); };
+        if (cp < 0x80)
+            table[b] = {1, {byte(cp), 0, 0}};
+        else if (cp < 0x800)
+            table[b] = {2, {byte(0xC0 | (cp >> 6)), byte(0x80 | (cp & 0x3F)), 0}};
+        else
+            table[b] = {3, {byte(0xE0 | (cp >> 12)), byte(0x80 | ((cp >> 6) & 0x3F)), byte(0x80 | (cp & 0x3F))}};
+    }
+    return table;
+}
+constexpr std::array<Utf8Sequence, 256> kUtf8 = make_utf8_table();
 
 // Decodes one UTF-8 sequence at s[i]; returns its length, or 0 when it is malformed
 // (overlong forms, surrogates and code points past U+10FFFF included).
@@ -55,9 +68,7 @@ std::size_t decode_utf8(std::string_view s, std::size_t i, char32_t& cp) {
 }
 }  // namespace
 
-char32_t cp1252_to_unicode(unsigned char byte) {
-    return byte >= 0x80 && byte <= 0x9F ? kHigh[byte - 0x80] : char32_t{byte};
-}
+char32_t cp1252_to_unicode(unsigned char byte) { return code_point(byte); }
 
 int unicode_to_cp1252(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
@@ -69,8 +80,23 @@ int unicode_to_cp1252(char32_t cp) {
 std::string cp1252_to_utf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);
-    for (char c : bytes) put_utf8(out, cp1252_to_unicode(static_cast<unsigned char>(c)));
+    for (char c : bytes) {
+        const Utf8Sequence& seq = kUtf8[static_cast<unsigned char>(c)];
+        out.append(seq.bytes, seq.length);
+    }
     return out;
+}
+
+std::size_t cp1252_to_utf8(std::string_view bytes, char* out, std::size_t capacity) {
+    if (capacity == 0) return 0;
+    std::size_t n = 0;
+    for (char c : bytes) {
+        const Utf8Sequence& seq = kUtf8[static_cast<unsigned char>(c)];
+        if (n + seq.length > capacity - 1) break;
+        for (unsigned k = 0; k < seq.length; ++k) out[n++] = seq.bytes[k];
+    }
+    out[n] = '\0';
+    return n;
 }
 
 Cp1252Text utf8_to_cp1252(std::string_view utf8) {

@@ -16,6 +16,9 @@ int unicode_to_cp1252(char32_t code_point);
 
 // UTF-8 of each byte's character.
 std::string cp1252_to_utf8(std::string_view bytes);
+// The same into out, capacity bytes with the terminator, cut at the last whole character
+// that fits; the length written.
+std::size_t cp1252_to_utf8(std::string_view bytes, char* out, std::size_t capacity);
 
 struct Cp1252Text {
     std::string bytes;

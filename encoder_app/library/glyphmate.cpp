@@ -22,8 +22,8 @@ static_assert(sizeof(glyphmate_result::converted_utf8) >= 3 * vnl::kMaxConverted
               "every Windows-1252 character takes at most three bytes of UTF-8");
 static_assert(offsetof(glyphmate_result, converted) == 0);
 
-// The length of the run of ASCII bytes at the start of s, eight at a time: the texts are
-// mostly ASCII, and the Symbol Notes pass through here on every record.
+// The length of the run of ASCII bytes at the start of s, eight at a time: most data is
+// ASCII and then needs no carrying over.
 std::size_t ascii_prefix(std::string_view s) {
     std::size_t i = 0;
     for (; i + 8 <= s.size(); i += 8) {
@@ -45,44 +45,10 @@ void put_text(char (&out)[N], std::string_view text) {
     out[n] = '\0';
 }
 
-// The UTF-8 sequence of every Windows-1252 byte, worked out once.
-struct Utf8Table {
-    struct Sequence {
-        unsigned char length;
-        char bytes[3];
-    };
-    Sequence of[256];
-
-    Utf8Table() {
-        for (int b = 0; b < 256; ++b) {
-            const char32_t cp = cp1252_to_unicode(static_cast<unsigned char>(b));
-            Sequence& s = of[b];
-            if (cp < 0x80) {
-                s = {1, {static_cast<char>(cp), 0, 0}};
-            } else if (cp < 0x800) {
-                s = {2, {static_cast<char>(0xC0 | (cp >> 6)), static_cast<char>(0x80 | (cp & 0x3F)), 0}};
-            } else {
-                s = {3, {static_cast<char>(0xE0 | (cp >> 12)), static_cast<char>(0x80 | ((cp >> 6) & 0x3F)),
-                         static_cast<char>(0x80 | (cp & 0x3F))}};
-            }
-        }
-    }
-};
-const Utf8Table kUtf8;
-
 // Windows-1252 bytes as UTF-8 into a member of N bytes, cut at a whole character.
 template <std::size_t N>
 void put_utf8(char (&out)[N], std::string_view bytes) {
-    std::size_t at = ascii_prefix(bytes);
-    if (at >= N) at = N - 1;
-    std::memcpy(out, bytes.data(), at);
-    std::size_t n = at;
-    for (; at < bytes.size(); ++at) {
-        const Utf8Table::Sequence& seq = kUtf8.of[static_cast<unsigned char>(bytes[at])];
-        if (n + seq.length > N - 1) break;
-        for (unsigned k = 0; k < seq.length; ++k) out[n++] = seq.bytes[k];
-    }
-    out[n] = '\0';
+    cp1252_to_utf8(bytes, out, N);
 }
 
 void clear(glyphmate_result* result) {

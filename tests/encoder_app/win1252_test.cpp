@@ -64,3 +64,17 @@ TEST(Win1252, LeavesOutMalformedUtf8) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Win1252, IntoABufferCutsAtAWholeCharacter) {
+    char small[4];
+    EXPECT_EQ(glyphmate::cp1252_to_utf8("A\x80" "B", small, sizeof small), 1u);  // the euro sign takes three
+    EXPECT_STREQ(small, "A");
+    char big[8];
+    EXPECT_EQ(glyphmate::cp1252_to_utf8("A\x80", big, sizeof big), 4u);
+    EXPECT_STREQ(big, "A\u20AC");
+    EXPECT_EQ(glyphmate::cp1252_to_utf8("A", big, 0), 0u);
+}
+
+}  // namespace
