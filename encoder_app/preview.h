@@ -11,9 +11,6 @@ inline constexpr int kPreviewHeight = -12;
 inline constexpr int kPreviewWeight = 400;
 inline constexpr std::string_view kFallbackFace = "Arial";
 
-// "Font %s not installed." for the given font name.
-std::string font_not_installed_text(std::string_view font_name);
-
 // Sets the preview in the named font, or says that it is not installed (in Arial).
 void show_preview(DialogOps& dialog, std::string_view font_name, std::string_view converted);
 

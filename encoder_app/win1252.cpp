@@ -1,6 +1,9 @@
 #include "encoder_app/win1252.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace glyphmate {
 
@@ -87,10 +90,23 @@ std::string cp1252_to_utf8(std::string_view bytes) {
     return out;
 }
 
+std::size_t ascii_prefix(std::string_view s) {
+    std::size_t i = 0;
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + i, 8);
+        if (word & 0x8080808080808080u) break;
+    }
+    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
+    return i;
+}
+
 std::size_t cp1252_to_utf8(std::string_view bytes, char* out, std::size_t capacity) {
     if (capacity == 0) return 0;
-    std::size_t n = 0;
-    for (char c : bytes) {
+    // ASCII is its own UTF-8, and most text is ASCII: copied as one run.
+    std::size_t n = std::min(ascii_prefix(bytes), capacity - 1);
+    std::memcpy(out, bytes.data(), n);
+    for (char c : bytes.substr(n)) {
         const Utf8Sequence& seq = kUtf8[static_cast<unsigned char>(c)];
         if (n + seq.length > capacity - 1) break;
         for (unsigned k = 0; k < seq.length; ++k) out[n++] = seq.bytes[k];

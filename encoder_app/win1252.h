@@ -14,6 +14,9 @@ char32_t cp1252_to_unicode(unsigned char byte);
 // The byte of a code point, or -1 when Windows-1252 has none.
 int unicode_to_cp1252(char32_t code_point);
 
+// The length of the run of ASCII bytes at the start of text.
+std::size_t ascii_prefix(std::string_view text);
+
 // UTF-8 of each byte's character.
 std::string cp1252_to_utf8(std::string_view bytes);
 // The same into out, capacity bytes with the terminator, cut at the last whole character

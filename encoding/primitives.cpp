@@ -14,10 +14,9 @@ thread_local bool result_was_truncated = false;
 std::size_t WorkBuffer::size() const { return std::strlen(text); }
 
 int char_index(const char* set, char c) {
-    if (c == '\0') return -1;
-    for (int i = 0; set[i] != '\0'; ++i)
-        if (set[i] == c) return i;
-    return -1;
+    if (c == '\0') return -1;  // strchr would find the terminator
+    const char* at = std::strchr(set, c);
+    return at == nullptr ? -1 : static_cast<int>(at - set);
 }
 
 int insert_char(char* s, char c, std::size_t pos) {
@@ -37,11 +36,11 @@ int append_char(char* s, char c) {
 }
 
 bool append_glyphs(char* s, std::string_view glyphs, std::size_t limit) {
-    const std::size_t len = std::strlen(s);
+    std::size_t len = std::strlen(s);
     if (limit > kMaxConverted) limit = kMaxConverted;
     if (len + glyphs.size() > limit) return false;
-    std::memcpy(s + len, glyphs.data(), glyphs.size());
-    s[len + glyphs.size()] = '\0';
+    for (char g : glyphs) s[len++] = g;  // one glyph or a pair: a loop beats a call
+    s[len] = '\0';
     return true;
 }
 

@@ -22,19 +22,6 @@ static_assert(sizeof(glyphmate_result::converted_utf8) >= 3 * vnl::kMaxConverted
               "every Windows-1252 character takes at most three bytes of UTF-8");
 static_assert(offsetof(glyphmate_result, converted) == 0);
 
-// The length of the run of ASCII bytes at the start of s, eight at a time: most data is
-// ASCII and then needs no carrying over.
-std::size_t ascii_prefix(std::string_view s) {
-    std::size_t i = 0;
-    for (; i + 8 <= s.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, s.data() + i, 8);
-        if (word & 0x8080808080808080u) break;
-    }
-    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) ++i;
-    return i;
-}
-
 // Copies text into a member of N bytes, cut at the last whole UTF-8 character that fits.
 template <std::size_t N>
 void put_text(char (&out)[N], std::string_view text) {
