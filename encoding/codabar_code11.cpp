@@ -23,34 +23,20 @@ constexpr std::size_t kCode11Room = kMaxConverted - 4;
 
 // The standard Code 11 check digit over part: weights 1..cycle from the right end, repeating.
 char code11_check(std::string_view part, int cycle) {
-    int sum = 0;
-    int weight = 1;
-    for (auto it = part.rbegin(); it != part.rend(); ++it) {
-        sum = (sum + char_index(kCode11Set, *it) * weight) % kCode11Modulus;
-        weight = weight == cycle ? 1 : weight + 1;
-    }
-    return kCode11Set[sum];
-}
-
-// Appends the characters of data found in set, in order, while they fit in room; true
-// when some were left out.
-bool collect(const char* data, const char* set, std::size_t room, WorkBuffer& part) {
-    for (const char* p = data; *p != '\0'; ++p)
-        if (char_index(set, *p) >= 0 && !append_glyphs(part.text, {p, 1}, room)) return true;
-    return false;
+    return kCode11Set[weighted_check(part, kCode11Set, cycle, kCode11Modulus)];
 }
 
 }  // namespace
 
 const char* codabar_encode(const char* data) {
     WorkBuffer part;
-    const bool truncated = collect(data, kCodabarEncoderSet, kCodabarRoom, part);
+    const bool truncated = append_in_set(part.text, data, kCodabarEncoderSet, kCodabarRoom);
     return return_symbol("A", part.view(), "B", truncated);
 }
 
 const char* code11_encode(const char* data) {
     WorkBuffer part;
-    const bool truncated = collect(data, kCode11Set, kCode11Room, part);
+    const bool truncated = append_in_set(part.text, data, kCode11Set, kCode11Room);
     const bool long_data = part.size() >= kCode11LongData;
     append_char(part.text, code11_check(part.view(), kCode11WeightCycleC));
     if (long_data) append_char(part.text, code11_check(part.view(), kCode11WeightCycleK));

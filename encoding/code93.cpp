@@ -33,17 +33,6 @@ constexpr int kWeightCycleC = 20, kWeightCycleK = 15, kModulus = 47;
 // Start, C, K, stop and termination bar leave this much room for the data part.
 constexpr std::size_t kRoomForData = kMaxConverted - 5;
 
-// Sum of value times weight from the right end, the weights running 1..cycle and again.
-int weighted_check(std::string_view part, int cycle) {
-    int sum = 0;
-    int weight = 1;
-    for (auto it = part.rbegin(); it != part.rend(); ++it) {
-        sum = (sum + char_index(kCheckGlyphs, *it) * weight) % kModulus;
-        weight = weight == cycle ? 1 : weight + 1;
-    }
-    return sum;
-}
-
 }  // namespace
 
 const char* code93_encode(const char* data) {
@@ -59,8 +48,8 @@ const char* code93_encode(const char* data) {
             truncated = !append_glyphs(part.text, {pair, 2}, kRoomForData);
         }
     }
-    append_char(part.text, kCheckGlyphs[weighted_check(part.view(), kWeightCycleC)]);
-    append_char(part.text, kCheckGlyphs[weighted_check(part.view(), kWeightCycleK)]);
+    append_char(part.text, kCheckGlyphs[weighted_check(part.view(), kCheckGlyphs, kWeightCycleC, kModulus)]);
+    append_char(part.text, kCheckGlyphs[weighted_check(part.view(), kCheckGlyphs, kWeightCycleK, kModulus)]);
     return return_symbol("[", part.view(), "]|", truncated);
 }
 

@@ -34,9 +34,7 @@ char msi_check(std::string_view digits) {
 
 const char* encode_msi(const char* data) {
     WorkBuffer digits;
-    bool truncated = false;
-    for (const char* p = data; *p != '\0' && !truncated; ++p)
-        if (char_index(kMsiDigits, *p) >= 0) truncated = !append_glyphs(digits.text, {p, 1}, kRoomWithCheck);
+    const bool truncated = append_in_set(digits.text, data, kMsiDigits, kRoomWithCheck);
     append_char(digits.text, msi_check(digits.view()));
     return return_symbol("[", digits.view(), "]", truncated);
 }

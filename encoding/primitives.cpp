@@ -44,6 +44,22 @@ bool append_glyphs(char* s, std::string_view glyphs, std::size_t limit) {
     return true;
 }
 
+bool append_in_set(char* s, const char* data, const char* set, std::size_t limit) {
+    for (const char* p = data; *p != '\0'; ++p)
+        if (char_index(set, *p) >= 0 && !append_glyphs(s, {p, 1}, limit)) return true;
+    return false;
+}
+
+int weighted_check(std::string_view part, const char* set, int cycle, int modulus) {
+    int sum = 0;
+    int weight = 1;
+    for (auto it = part.rbegin(); it != part.rend(); ++it) {
+        sum = (sum + char_index(set, *it) * weight) % modulus;
+        weight = weight == cycle ? 1 : weight + 1;
+    }
+    return sum;
+}
+
 bool all_in_set(const char* data, const char* set) {
     for (; *data != '\0'; ++data)
         if (char_index(set, *data) < 0) return false;

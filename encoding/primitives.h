@@ -30,6 +30,14 @@ int append_char(char* s, char c);
 // written by one call, so the limit never splits a pair.
 bool append_glyphs(char* s, std::string_view glyphs, std::size_t limit);
 
+// Appends the characters of data that occur in set, in order, while the string stays
+// within limit characters; true when some were left out at the limit.
+bool append_in_set(char* s, const char* data, const char* set, std::size_t limit);
+
+// The modulo check sum of a symbol part from its right end: each character's value is its
+// position in set, the weights run 1, 2, ..., cycle and then start again at 1.
+int weighted_check(std::string_view part, const char* set, int cycle, int modulus);
+
 bool all_in_set(const char* data, const char* set);
 bool all_ascii(const char* data);
 

@@ -31,16 +31,9 @@ char mod10_check(std::string_view digits) {
     return static_cast<char>('0' + (10 - sum) % 10);
 }
 
-// The digits of data in order, until one more would pass room; true when some were left out.
-bool collect_digits(const char* data, std::size_t room, WorkBuffer& digits) {
-    for (const char* p = data; *p != '\0'; ++p)
-        if (char_index(kTwoOfFiveDigits, *p) >= 0 && !append_glyphs(digits.text, {p, 1}, room)) return true;
-    return false;
-}
-
 const char* code25(const char* data, bool with_check) {
     WorkBuffer digits;
-    const bool truncated = collect_digits(data, with_check ? kCode25CheckRoom : kCode25Room, digits);
+    const bool truncated = append_in_set(digits.text, data, kTwoOfFiveDigits, with_check ? kCode25CheckRoom : kCode25Room);
     if (with_check) append_char(digits.text, mod10_check(digits.view()));
     return return_symbol("[", digits.view(), "]", truncated);
 }
