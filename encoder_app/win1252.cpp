@@ -115,6 +115,16 @@ std::size_t cp1252_to_utf8(std::string_view bytes, char* out, std::size_t capaci
     return n;
 }
 
+std::size_t first_invalid_utf8(std::string_view text) {
+    char32_t cp = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t len = decode_utf8(text, i, cp);
+        if (len == 0) return i;
+        i += len;
+    }
+    return text.size();
+}
+
 Cp1252Text utf8_to_cp1252(std::string_view utf8) {
     Cp1252Text text;
     text.bytes.reserve(utf8.size());

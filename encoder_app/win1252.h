@@ -30,6 +30,10 @@ struct Cp1252Text {
     std::size_t first_problem = std::string_view::npos;  // byte offset in the input
 };
 
+// The byte offset of the first malformed sequence of UTF-8 text, or text.size() when
+// there is none.
+std::size_t first_invalid_utf8(std::string_view text);
+
 // The bytes of UTF-8 text; characters without a byte and malformed sequences are left out
 // and counted.
 Cp1252Text utf8_to_cp1252(std::string_view utf8);

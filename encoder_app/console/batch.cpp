@@ -29,10 +29,10 @@ std::string to_utf8(std::string_view bytes) {
     return text;
 }
 
-void report(Output& err, std::size_t line, const char* status) {
+void report(Output& err, std::size_t line, const char* status, const BatchOptions& options, std::string_view data) {
     err.put(std::to_string(line));
     err.put(": ");
-    err.put(status);
+    err.put(status_line(status, options.windows_1252 ? std::nullopt : std::optional<std::string_view>(data)));
     err.put('\n');
 }
 
@@ -72,7 +72,7 @@ int convert_lines(api::Converter& converter, const BatchOptions& options, LineRe
         }
         out.put('\n');
         if (message) {
-            report(err, in.line_number(), result.status);
+            report(err, in.line_number(), result.status, options, line);
             any_message = true;
         }
         if (!out.ok()) break;
@@ -148,7 +148,7 @@ int convert_csv(api::Converter& converter, const BatchOptions& options, std::str
         row += "\r\n";
         out.put(row);
         if (message) {
-            report(err, record.line, result.status);
+            report(err, record.line, result.status, options, record.fields[static_cast<std::size_t>(data_column)]);
             any_message = true;
         }
     }

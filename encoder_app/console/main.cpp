@@ -35,7 +35,11 @@ int convert_one(Converter& converter, const Settings& s) {
         std::cout << to_json(result, s.data_is_bytes ? s.data : windows_1252(s.data)).dump() << '\n';
     } else {
         std::cout << result.converted_utf8 << '\n';
-        if (message) std::cerr << result.status << '\n';
+        if (message)
+            std::cerr << status_line(result.status, s.data_is_bytes || s.windows_1252
+                                                        ? std::nullopt
+                                                        : std::optional<std::string_view>(s.data))
+                      << '\n';
     }
     std::cout.flush();
     if (!std::cout) {

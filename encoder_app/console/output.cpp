@@ -20,6 +20,15 @@ std::string to_hex(std::string_view bytes) {
     return hex;
 }
 
+std::string status_line(const char* status, std::optional<std::string_view> utf8_data) {
+    std::string line = status;
+    if (utf8_data) {
+        const std::size_t at = glyphmate_utf8_check(utf8_data->data(), utf8_data->size());
+        if (at < utf8_data->size()) line += " Malformed UTF-8 at byte " + std::to_string(at + 1) + ".";
+    }
+    return line;
+}
+
 nlohmann::ordered_json to_json(const glyphmate_result& r, std::string_view data, std::optional<std::size_t> line) {
     const glyphmate_options& o = r.options;
     nlohmann::ordered_json height = nullptr;

@@ -218,6 +218,10 @@ size_t glyphmate_windows_1252_to_utf8(const char* bytes, size_t length, char* ou
     }
 }
 
+size_t glyphmate_utf8_check(const char* text, size_t length) {
+    return text == nullptr ? 0 : first_invalid_utf8({text, length});
+}
+
 const char* glyphmate_strerror(int code) {
     switch (code) {
         case GLYPHMATE_OK: return "converted";

@@ -103,6 +103,10 @@ size_t glyphmate_utf8_to_windows_1252(const char* text, size_t length, char* out
  * capacity bytes (no terminator); returns the number of bytes of the whole text. */
 size_t glyphmate_windows_1252_to_utf8(const char* bytes, size_t length, char* out, size_t capacity);
 
+/* The byte offset of the first malformed sequence in UTF-8 text, or length when there is
+ * none: where to look when the status line reports characters that were left out. */
+size_t glyphmate_utf8_check(const char* text, size_t length);
+
 /* What a return value means, in a few words ("unknown type"). */
 const char* glyphmate_strerror(int code);
 

@@ -50,7 +50,7 @@ TEST(Batch, OneOutputLinePerInputLineInOrder) {
         {"byte-order mark", "\xEF\xBB\xBF" "ABC\n", "*ABC*\n", "", 0},
         {"empty records", "\n\nA\n", "**\n**\n*A*\n", "", 0},
         {"invalid records", "ABC\nab\n\nx\n", "*ABC*\n**\n**\n**\n", "2: " + invalid + "4: " + invalid, 1},
-        {"malformed UTF-8", "A\xFF" "B\n", "*AB*\n", "1: " + invalid, 1},
+        {"malformed UTF-8", "A\xFF" "B\n", "*AB*\n", "1: Invalid character(s) found in the input. Malformed UTF-8 at byte 2.\n", 1},
         {"no input", "", "", "", 0},
     };
     for (const LinesRow& row : rows) {
