@@ -137,8 +137,8 @@ public:
     }
 
     void select(const PageFont& font) {
-        const FontSpec spec{font.face, font_height(font.points, surface_.pixels_per_inch_y()), font.weight};
-        const FontId made = surface_.create_font(spec);
+        const FontRequest wanted{font.face, font_height(font.points, surface_.pixels_per_inch_y()), font.weight};
+        const FontId made = surface_.create_font(wanted);
         const FontId replaced = surface_.select_font(made);
         if (current_ == kNone)
             original_ = replaced;

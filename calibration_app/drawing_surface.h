@@ -21,11 +21,11 @@ struct Size {
 };
 
 // A font description; every field a description leaves out is zero.
-struct FontSpec {
+struct FontRequest {
     std::string_view face;
     int height = 0;  // negative: character height in device units; positive: cell height
     int weight = 0;  // 400 normal, 700 bold
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontRequest&, const FontRequest&) = default;
 };
 
 // How a block of text is broken into lines. CR LF pairs are line breaks wherever lines
@@ -65,7 +65,7 @@ public:
 
     // A font is created, selected into the context, and released once it is no longer
     // selected; select_font returns the font it replaces.
-    virtual FontId create_font(const FontSpec& spec) = 0;
+    virtual FontId create_font(const FontRequest& wanted) = 0;
     virtual FontId select_font(FontId font) = 0;
     virtual void release_font(FontId font) = 0;
 

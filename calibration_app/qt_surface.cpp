@@ -95,24 +95,24 @@ QtSurface::~QtSurface() { painter_.setFont(own_font_); }
 
 void QtSurface::set_text_colour(Rgb colour) { painter_.setPen(QColor(colour.red, colour.green, colour.blue)); }
 
-QFont QtSurface::make_font(const FontSpec& spec) const {
-    QFont font(QString::fromUtf8(spec.face.data(), static_cast<qsizetype>(spec.face.size())));
+QFont QtSurface::make_font(const FontRequest& wanted) const {
+    QFont font(QString::fromUtf8(wanted.face.data(), static_cast<qsizetype>(wanted.face.size())));
     // A pitch is what the page measures: no kerning between the characters.
     font.setKerning(false);
-    font.setWeight(spec.weight > 0 ? static_cast<QFont::Weight>(std::clamp(spec.weight, 1, 1000)) : QFont::Normal);
-    if (spec.height < 0) {
-        font.setPixelSize(-spec.height);  // the em square: the character height
-    } else if (spec.height > 0) {
+    font.setWeight(wanted.weight > 0 ? static_cast<QFont::Weight>(std::clamp(wanted.weight, 1, 1000)) : QFont::Normal);
+    if (wanted.height < 0) {
+        font.setPixelSize(-wanted.height);  // the em square: the character height
+    } else if (wanted.height > 0) {
         // a cell height: scale the em square so that ascent plus descent come to it
-        font.setPixelSize(spec.height);
+        font.setPixelSize(wanted.height);
         const qreal cell = QFontMetricsF(font, painter_.device()).height();
-        if (cell > 0) font.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.height * spec.height / cell))));
+        if (cell > 0) font.setPixelSize(std::max(1, static_cast<int>(std::lround(wanted.height * wanted.height / cell))));
     }
     return font;
 }
 
-FontId QtSurface::create_font(const FontSpec& spec) {
-    fonts_.emplace(next_id_, make_font(spec));
+FontId QtSurface::create_font(const FontRequest& wanted) {
+    fonts_.emplace(next_id_, make_font(wanted));
     return next_id_++;
 }
 

@@ -42,7 +42,7 @@ public:
     void set_text_align(TextAlign) override {}
     void set_text_colour(Rgb colour) override;
 
-    FontId create_font(const FontSpec& spec) override;
+    FontId create_font(const FontRequest& wanted) override;
     FontId select_font(FontId font) override;
     void release_font(FontId font) override;
 
@@ -50,7 +50,7 @@ public:
     void draw_text(std::string_view text, const Rect& rect, Layout layout) override;
 
     // The font a description asks for on this painter's device.
-    QFont make_font(const FontSpec& spec) const;
+    QFont make_font(const FontRequest& wanted) const;
 
 private:
     QPainter& painter_;

@@ -83,17 +83,17 @@ int convert_lines(api::Converter& converter, const BatchOptions& options, LineRe
     return finish(out, err, any_message);
 }
 
-int find_column(const std::vector<std::string>& header, std::string_view spec, std::string& problem) {
+int find_column(const std::vector<std::string>& header, std::string_view column, std::string& problem) {
     for (std::size_t i = 0; i < header.size(); ++i)
-        if (header[i] == spec) return static_cast<int>(i);
-    if (all_digits(spec) && spec.size() < 6) {
-        const int number = std::stoi(std::string(spec));
+        if (header[i] == column) return static_cast<int>(i);
+    if (all_digits(column) && column.size() < 6) {
+        const int number = std::stoi(std::string(column));
         if (number >= 1 && number <= static_cast<int>(header.size())) return number - 1;
-        problem = "column " + std::string(spec) + " does not exist: the header has " + std::to_string(header.size()) +
+        problem = "column " + std::string(column) + " does not exist: the header has " + std::to_string(header.size()) +
                   (header.size() == 1 ? " column" : " columns");
         return -1;
     }
-    problem = "no column of the header is named '" + std::string(spec) + "'";
+    problem = "no column of the header is named '" + std::string(column) + "'";
     return -1;
 }
 

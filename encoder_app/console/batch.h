@@ -31,6 +31,6 @@ int convert_csv(api::Converter& converter, const BatchOptions& options, std::str
 
 // Which column of the header a --column argument names: the header name, else the number
 // from 1; -1 (with problem set) when it names none.
-int find_column(const std::vector<std::string>& header, std::string_view spec, std::string& problem);
+int find_column(const std::vector<std::string>& header, std::string_view column, std::string& problem);
 
 }  // namespace glyphmate::console

@@ -53,8 +53,8 @@ public:
     void set_text_align(trueline::TextAlign) override { align_set = true; }
     void set_text_colour(trueline::Rgb c) override { colour = c, colour_set = true; }
 
-    trueline::FontId create_font(const trueline::FontSpec& spec) override {
-        created.push_back({std::string(spec.face), spec.height, spec.weight});
+    trueline::FontId create_font(const trueline::FontRequest& wanted) override {
+        created.push_back({std::string(wanted.face), wanted.height, wanted.weight});
         live_[next_id_] = created.back();
         return next_id_++;
     }
