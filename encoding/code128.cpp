@@ -90,6 +90,7 @@ public:
     explicit SymbolWriter(int start_value) : start_(start_value), sum_(start_value) {}
 
     bool truncated() const { return truncated_; }
+    bool fits(std::size_t glyphs) const { return !truncated_ && part_.size() + glyphs <= kRoomData; }
 
     bool put(std::span<const int> values) {
         char glyphs[2];
@@ -195,12 +196,15 @@ const char* encode_code128auto(const char* data) {
     CodeSet set = auto_start(data, n);
     SymbolWriter symbol(start_value(set));
 
-    // Writes value (none when negative) in the target set, changing to it first.
+    // Writes value (none when negative) in the target set, changing to it first. A byte
+    // without a value leaves its CODE A alone, and where even that does not fit, nothing:
+    // it carries no data, so leaving it out cuts none.
     auto put_in = [&](CodeSet target, int value) {
         int unit[2];
         std::size_t size = 0;
         if (set != target) unit[size++] = change_to(target);
         if (value >= 0) unit[size++] = value;
+        if (value < 0 && !symbol.fits(size)) return;
         if (size > 0 && symbol.put(std::span<const int>(unit, size))) set = target;
     };
     auto digits_at = [&](std::size_t i, std::size_t count) {

@@ -1,0 +1,10 @@
+// The Codabar and Code 11 encoders on raw bytes.
+#include "encoding/codabar_code11.h"
+#include "fuzz_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    const std::string data = fuzz::data_of(bytes, size);
+    fuzz::check_symbol(verify::Symbol::Codabar, vnl::codabar_encode, data);
+    fuzz::check_symbol(verify::Symbol::Code11, vnl::code11_encode, data);
+    return 0;
+}

@@ -1,0 +1,8 @@
+// The MSI/Plessey encoder on raw bytes.
+#include "encoding/msi_plessey.h"
+#include "fuzz_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
+    fuzz::check_symbol(verify::Symbol::Msi, vnl::encode_msi, fuzz::data_of(bytes, size));
+    return 0;
+}

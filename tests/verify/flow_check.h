@@ -1,0 +1,39 @@
+// The rules every conversion of the flow must keep, checked from outside: the converted
+// string read back (read_back.h) carries the user's data as the symbology's encoder keeps
+// it, the status line says what the handler must say, the option controls and flags are
+// those of the option table, and the preview and font name follow from them.
+//
+// Used by the property tests and the fuzz targets alike, so it reports instead of asserting.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "encoder_app/conversion_request.h"
+#include "encoder_app/headless_dialog.h"
+#include "verify/read_back.h"
+
+namespace verify {
+
+// The dialog as one conversion found it or left it.
+struct Snapshot {
+    glyphmate::DialogState state;
+    glyphmate::OptionRecord record;
+};
+
+// The dialog convert() starts from for this request.
+Snapshot before_request(const glyphmate::ConversionRequest& request);
+
+// What a symbol carries for the user's data: the characters its encoder keeps (with the
+// leading zero that ITF and set C add). When data was cut at the length limit, the symbol
+// carries a prefix of cut_base instead.
+struct Kept {
+    std::string data;
+    std::string cut_base;
+};
+Kept kept_data(Symbol symbol, std::string_view data);
+
+// Every rule the conversion from before to after broke, one per line; "" when none.
+std::string check_conversion(const Snapshot& before, const Snapshot& after);
+
+}  // namespace verify

@@ -1,0 +1,72 @@
+#include "verify/user_actions.h"
+
+#include "encoder_app/catalogue.h"
+#include "encoder_app/dispatcher.h"
+
+namespace verify {
+
+namespace {
+using glyphmate::OptionControl;
+
+bool usable(const glyphmate::DialogState& state, OptionControl c) {
+    return state.control(c).shown && state.control(c).enabled;
+}
+}  // namespace
+
+bool perform(glyphmate::HeadlessDialog& dialog, const Action& action) {
+    glyphmate::DialogState& state = dialog.state();
+    glyphmate::OptionRecord& controls = state.controls;
+    switch (action.kind) {
+        case Action::Select:
+            if (action.number < 0 || action.number >= static_cast<int>(glyphmate::kCatalogue.size())) return false;
+            state.type_text = glyphmate::kCatalogue[static_cast<std::size_t>(action.number)].name;
+            break;
+        case Action::ClickCheck:
+            if (!usable(state, OptionControl::CheckCharacter)) return false;
+            controls.check_character = !controls.check_character;
+            break;
+        case Action::ClickFullAscii:
+            if (!usable(state, OptionControl::FullAscii)) return false;
+            controls.full_ascii = !controls.full_ascii;
+            break;
+        case Action::ClickUnderlyingText:
+            if (!usable(state, OptionControl::UnderlyingText)) return false;
+            controls.underlying_text = !controls.underlying_text;
+            dialog.read_options();
+            break;
+        case Action::ClickHeight:
+            if (action.number < 0 || action.number > 4) return false;
+            controls.height_index = action.number;
+            dialog.read_options();
+            break;
+        case Action::LeaveData:
+            controls.data = action.text;
+            break;
+        case Action::LeaveSupplement:
+            if (!usable(state, OptionControl::SupplementField)) return false;
+            state.supplement = action.text;
+            break;
+    }
+    glyphmate::run_conversion(dialog);
+    return true;
+}
+
+Snapshot as_left_by(glyphmate::HeadlessDialog& dialog, const Action& action) {
+    Snapshot s{dialog.state(), dialog.options()};
+    glyphmate::OptionRecord& controls = s.state.controls;
+    switch (action.kind) {
+        case Action::Select:
+            if (action.number >= 0 && action.number < static_cast<int>(glyphmate::kCatalogue.size()))
+                s.state.type_text = glyphmate::kCatalogue[static_cast<std::size_t>(action.number)].name;
+            break;
+        case Action::ClickCheck: controls.check_character = !controls.check_character; break;
+        case Action::ClickFullAscii: controls.full_ascii = !controls.full_ascii; break;
+        case Action::ClickUnderlyingText: controls.underlying_text = !controls.underlying_text; break;
+        case Action::ClickHeight: controls.height_index = action.number; break;
+        case Action::LeaveData: controls.data = action.text; break;
+        case Action::LeaveSupplement: s.state.supplement = action.text; break;
+    }
+    return s;
+}
+
+}  // namespace verify
