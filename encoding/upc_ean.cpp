@@ -68,10 +68,11 @@ char outside_digit(char digit) {
     return is_digit(digit) ? static_cast<char>(kOutsideZero + (digit - '0')) : static_cast<char>(kNoGlyph);
 }
 
-// The digits of the data, every other character dropped; their number.
+// The digits of the data, every other character dropped; their number. A full buffer is
+// already the wrong number for every symbology, so the rest of the data is not read.
 std::size_t keep_digits(const char* data, WorkBuffer& digits) {
     for (const char* p = data; *p != '\0'; ++p)
-        if (char_index(kDigits, *p) >= 0) append_char(digits.text, *p);
+        if (char_index(kDigits, *p) >= 0 && append_char(digits.text, *p) < 0) break;
     return digits.size();
 }
 

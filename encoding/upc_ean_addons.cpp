@@ -73,7 +73,7 @@ int addon5_encode(const char* digits, WorkBuffer& out) {
 const char* addon_encode(const char* supplement) {
     WorkBuffer digits;
     for (const char* p = supplement; *p != '\0'; ++p)
-        if (char_index(kDigits, *p) >= 0) append_char(digits.text, *p);
+        if (char_index(kDigits, *p) >= 0 && append_char(digits.text, *p) < 0) break;  // full: neither 2 nor 5
     WorkBuffer addon;
     if (digits.size() == 2) addon2_encode(digits.text, addon);
     if (digits.size() == 5) addon5_encode(digits.text, addon);
