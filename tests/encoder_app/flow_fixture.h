@@ -33,6 +33,14 @@ protected:
         glyphmate::run_conversion(dialog);
     }
     const glyphmate::ControlState& control(glyphmate::OptionControl c) const { return state.control(c); }
+
+    // Every option control shown and enabled and every flag on, or all of it off, so that
+    // a control a handler leaves alone shows as left alone.
+    void start_from(bool on) {
+        for (glyphmate::ControlState& c : state.option_controls) c = {on, on};
+        state.controls.full_ascii = state.controls.check_character = state.controls.underlying_text = on;
+        dialog.calls.clear();
+    }
 };
 
 }  // namespace test

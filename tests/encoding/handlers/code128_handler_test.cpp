@@ -39,9 +39,7 @@ TEST_F(Code128Handler, SetsTheOptionControls) {
         for (const bool start : {true, false}) {
             SCOPED_TRACE(std::string(type) + (start ? " from shown, enabled, flags on"
                                                     : " from hidden, disabled, flags off"));
-            for (ControlState& c : state.option_controls) c = {start, start};
-            state.controls.full_ascii = state.controls.check_character = state.controls.underlying_text = start;
-            dialog.calls.clear();
+            start_from(start);
 
             select(type);
 
