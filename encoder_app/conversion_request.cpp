@@ -27,24 +27,6 @@ void reset(DialogState& state, const OptionRecord& start, std::string_view data,
     state.option_controls = {};
 }
 
-// Member by member, so that every string trades its buffer instead of being moved three times.
-void trade(DialogState& a, DialogState& b) {
-    a.type_text.swap(b.type_text);
-    std::swap(a.controls.height_index, b.controls.height_index);
-    a.controls.data.swap(b.controls.data);
-    std::swap(a.controls.underlying_text, b.controls.underlying_text);
-    std::swap(a.controls.full_ascii, b.controls.full_ascii);
-    std::swap(a.controls.check_character, b.controls.check_character);
-    a.supplement.swap(b.supplement);
-    a.symbol_notes.swap(b.symbol_notes);
-    a.status.swap(b.status);
-    a.converted.swap(b.converted);
-    a.preview_text.swap(b.preview_text);
-    a.preview_font.face.swap(b.preview_font.face);
-    std::swap(a.preview_font.height, b.preview_font.height);
-    std::swap(a.preview_font.weight, b.preview_font.weight);
-    std::swap(a.option_controls, b.option_controls);
-}
 }  // namespace
 
 void report_lost_input(std::string& status) {
@@ -70,7 +52,7 @@ const ConversionResult& Converter::run(std::string_view data, std::string_view s
     if (input_lost) report_lost_input(state.status);
 
     // The dialog keeps the buffers of the previous result for the next record.
-    trade(result_.state, state);
+    std::swap(result_.state, state);
     std::swap(result_.options, record);  // the next record reads the controls again
     const OptionRecord& after = result_.options;
     result_.font = font_name(entry_.font_key, after.height_index, after.underlying_text);
