@@ -10,8 +10,8 @@
 
 #include <glyphmate.hpp>
 
-#include "encoder_app/console/batch.h"
-#include "encoder_app/console/io.h"
+#include "console/batch.h"
+#include "console/io.h"
 
 namespace {
 

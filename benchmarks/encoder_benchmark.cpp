@@ -6,16 +6,16 @@
 
 #include <glyphmate.h>
 
-#include "encoder_app/catalogue.h"
-#include "encoder_app/conversion_request.h"
-#include "encoding/codabar_code11.h"
-#include "encoding/code128.h"
-#include "encoding/code39.h"
-#include "encoding/code93.h"
-#include "encoding/msi_plessey.h"
-#include "encoding/two_of_five.h"
-#include "encoding/upc_ean.h"
-#include "encoding/upc_ean_addons.h"
+#include "flow/catalogue.h"
+#include "flow/conversion_request.h"
+#include "symbologies/codabar_code11.h"
+#include "symbologies/code128.h"
+#include "symbologies/code39.h"
+#include "symbologies/code93.h"
+#include "symbologies/msi_plessey.h"
+#include "symbologies/two_of_five.h"
+#include "symbologies/upc_ean.h"
+#include "symbologies/upc_ean_addons.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "calibration_app/resource_ids.h"
 #include "framework/hyperlink.h"
-#include "framework/maker.h"
+#include "common/maker.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "framework/maker.h"
+#include "common/maker.h"
 
 namespace trueline {
 

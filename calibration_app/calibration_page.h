@@ -3,7 +3,7 @@
 #pragma once
 
 #include "calibration_app/drawing_surface.h"
-#include "framework/mul_div.h"
+#include "common/mul_div.h"
 
 namespace trueline {
 

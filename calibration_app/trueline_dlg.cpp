@@ -9,7 +9,7 @@
 #include "calibration_app/about_dlg.h"
 #include "calibration_app/resource_ids.h"
 #include "framework/hyperlink.h"
-#include "framework/maker.h"
+#include "common/maker.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "encoder_app/dialog_templates.h"
 #include "framework/hyperlink.h"
-#include "framework/maker.h"
+#include "common/maker.h"
 
 namespace glyphmate {
 

@@ -1,6 +1,6 @@
 #include "encoder_app/dialog_templates.h"
 
-#include "framework/maker.h"
+#include "common/maker.h"
 
 namespace glyphmate {
 

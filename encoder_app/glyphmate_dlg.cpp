@@ -16,11 +16,11 @@
 #include <cstdlib>
 
 #include "encoder_app/about_dlg.h"
-#include "encoder_app/catalogue.h"
-#include "encoder_app/conversion_request.h"
+#include "flow/catalogue.h"
+#include "flow/conversion_request.h"
 #include "encoder_app/dialog_templates.h"
-#include "encoder_app/dispatcher.h"
-#include "encoder_app/win1252.h"
+#include "flow/dispatcher.h"
+#include "flow/win1252.h"
 #include "framework/installed_fonts.h"
 #include "framework/plain_edit.h"
 

@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "encoder_app/dialog_ops.h"
-#include "encoder_app/installed_families.h"
+#include "flow/dialog_ops.h"
+#include "flow/installed_families.h"
 #include "framework/dialog_template.h"
 
 class QButtonGroup;

@@ -29,7 +29,7 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/mul_div.h"
+#include "common/mul_div.h"
 
 class QButtonGroup;
 class QDialog;

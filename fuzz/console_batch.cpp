@@ -6,8 +6,8 @@
 
 #include <glyphmate.hpp>
 
-#include "encoder_app/catalogue.h"
-#include "encoder_app/console/batch.h"
+#include "flow/catalogue.h"
+#include "console/batch.h"
 #include "fuzz_check.h"
 
 namespace {

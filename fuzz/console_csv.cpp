@@ -6,8 +6,8 @@
 
 #include <glyphmate.hpp>
 
-#include "encoder_app/console/batch.h"
-#include "encoder_app/console/csv.h"
+#include "console/batch.h"
+#include "console/csv.h"
 #include "fuzz_check.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "encoder_app/console/command_line.h"
+#include "console/command_line.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {

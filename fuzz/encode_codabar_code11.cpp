@@ -1,5 +1,5 @@
 // The Codabar and Code 11 encoders on raw bytes.
-#include "encoding/codabar_code11.h"
+#include "symbologies/codabar_code11.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {

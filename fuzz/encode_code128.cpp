@@ -1,5 +1,5 @@
 // The four Code 128 encoders on raw bytes.
-#include "encoding/code128.h"
+#include "symbologies/code128.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {

@@ -1,5 +1,5 @@
 // The four Code 39 encoders on raw bytes.
-#include "encoding/code39.h"
+#include "symbologies/code39.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {

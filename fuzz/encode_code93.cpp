@@ -1,5 +1,5 @@
 // The Code 93 encoder on raw bytes.
-#include "encoding/code93.h"
+#include "symbologies/code93.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {

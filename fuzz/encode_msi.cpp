@@ -1,5 +1,5 @@
 // The MSI/Plessey encoder on raw bytes.
-#include "encoding/msi_plessey.h"
+#include "symbologies/msi_plessey.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {

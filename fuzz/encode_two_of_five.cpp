@@ -1,5 +1,5 @@
 // The Code 25 and Interleaved 2 of 5 encoders, with and without check digit, on raw bytes.
-#include "encoding/two_of_five.h"
+#include "symbologies/two_of_five.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {

@@ -2,8 +2,8 @@
 // digits when there are as many as the member takes, else the member's error text.
 #include <array>
 
-#include "encoding/upc_ean.h"
-#include "encoding/upc_ean_addons.h"
+#include "symbologies/upc_ean.h"
+#include "symbologies/upc_ean_addons.h"
 #include "fuzz_check.h"
 
 namespace {

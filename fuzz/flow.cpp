@@ -4,7 +4,7 @@
 // right checks, the status line says what it must, and the option states follow the table.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "encoder_app/installed_families.h"
+#include "flow/installed_families.h"
 #include "fuzz_check.h"
 #include "verify/user_actions.h"
 

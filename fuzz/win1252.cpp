@@ -1,6 +1,6 @@
 // The Windows-1252 mapping both ways: every byte string goes to UTF-8 and back unchanged,
 // and any text, well-formed or not, comes out as bytes that make the same trip.
-#include "encoder_app/win1252.h"
+#include "flow/win1252.h"
 #include "fuzz_check.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {

@@ -7,7 +7,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "framework/maker.h"
+#include "common/maker.h"
 #include "recording_surface.h"
 
 namespace {

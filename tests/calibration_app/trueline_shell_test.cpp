@@ -27,7 +27,7 @@
 #include "calibration_app/trueline_doc.h"
 #include "calibration_app/trueline_view.h"
 #include "framework/hyperlink.h"
-#include "framework/maker.h"
+#include "common/maker.h"
 #include "framework/qt_application.h"
 
 namespace {

@@ -23,10 +23,10 @@
 
 #include <gtest/gtest.h>
 
-#include "encoder_app/catalogue.h"
-#include "encoder_app/conversion_request.h"
+#include "flow/catalogue.h"
+#include "flow/conversion_request.h"
 #include "encoder_app/dialog_templates.h"
-#include "encoder_app/win1252.h"
+#include "flow/win1252.h"
 #include "framework/hyperlink.h"
 #include "framework/plain_edit.h"
 #include "framework/qt_application.h"

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "encoding/code39.h"
+#include "symbologies/code39.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "encoder_app/conversion_request.h"
-#include "encoding/code128.h"
+#include "flow/conversion_request.h"
+#include "symbologies/code128.h"
 #include "encoding/primitives.h"
 #include "test_support.h"
 

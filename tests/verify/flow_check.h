@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "encoder_app/conversion_request.h"
-#include "encoder_app/headless_dialog.h"
+#include "flow/conversion_request.h"
+#include "flow/headless_dialog.h"
 #include "verify/read_back.h"
 
 namespace verify {

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "encoder_app/catalogue.h"
-#include "encoder_app/conversion_request.h"
+#include "flow/catalogue.h"
+#include "flow/conversion_request.h"
 #include "test_support.h"
 #include "verify/flow_check.h"
 #include "verify/user_actions.h"

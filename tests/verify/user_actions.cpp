@@ -1,7 +1,7 @@
 #include "verify/user_actions.h"
 
-#include "encoder_app/catalogue.h"
-#include "encoder_app/dispatcher.h"
+#include "flow/catalogue.h"
+#include "flow/dispatcher.h"
 
 namespace verify {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "encoder_app/headless_dialog.h"
+#include "flow/headless_dialog.h"
 #include "verify/flow_check.h"
 
 namespace verify {

@@ -1,0 +1,36 @@
+// Batch conversion: every record through one converter, in order, one output record each.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <glyphmate.hpp>
+
+#include "console/io.h"
+
+namespace glyphmate::console {
+
+struct BatchOptions {
+    bool json = false;
+    bool windows_1252 = false;  // the input's encoding; UTF-8 otherwise
+    std::string supplement;     // for every record, in the input's encoding
+    std::string input_name;     // for messages: the file, or "standard input"
+    std::string column = "1", supplement_column;  // CSV only
+};
+
+// One output line per input line: the converted string, or a JSON object. A record's
+// status goes to err as "LINE: MESSAGE". Returns the exit status: 0, 1 when a record
+// carried a message, 2 when the input could not be read or the output not written.
+int convert_lines(api::Converter& converter, const BatchOptions& options, LineReader& in, Output& out, Output& err);
+
+// The CSV text with the columns converted, font and status added to every record; a
+// malformed text is reported with its line before anything is written. Same exit status.
+int convert_csv(api::Converter& converter, const BatchOptions& options, std::string_view text, Output& out,
+                Output& err);
+
+// Which column of the header a --column argument names: the header name, else the number
+// from 1; -1 (with problem set) when it names none.
+int find_column(const std::vector<std::string>& header, std::string_view column, std::string& problem);
+
+}  // namespace glyphmate::console

@@ -1,0 +1,141 @@
+#include "console/command_line.h"
+
+#include <array>
+#include <iostream>
+#include <string_view>
+
+#include <CLI/CLI.hpp>
+
+namespace glyphmate::console {
+
+namespace {
+
+constexpr std::array<std::string_view, 5> kHeights{"XS", "S", "M", "T", "XT"};
+
+bool same_letters(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+        if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+}
+
+// Bytes from pairs of hex digits; false on anything else.
+bool parse_hex(std::string_view hex, std::string& bytes, std::string& problem) {
+    auto digit = [](char c) -> int {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        return -1;
+    };
+    if (hex.size() % 2 != 0) {
+        problem = "--data-hex needs an even number of hex digits";
+        return false;
+    }
+    for (std::size_t i = 0; i < hex.size(); i += 2) {
+        const int hi = digit(hex[i]), lo = digit(hex[i + 1]);
+        if (hi < 0 || lo < 0) {
+            problem = "--data-hex: '" + std::string(hex.substr(i, 2)) + "' at position " + std::to_string(i + 1) +
+                      " is not a hex byte";
+            return false;
+        }
+        if (hi == 0 && lo == 0) {
+            problem = "--data-hex: a 00 byte at position " + std::to_string(i + 1) +
+                      " cannot be encoded (the data ends at NUL)";
+            return false;
+        }
+        bytes += static_cast<char>(hi * 16 + lo);
+    }
+    return true;
+}
+
+}  // namespace
+
+int usage_error(const std::string& message) {
+    std::cerr << "glyphmate-encode: " << message << '\n';
+    return kExitUsage;
+}
+
+std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
+    CLI::App app{"Converts data into the text that, typeset in a Varnel barcode font, draws the symbol.",
+                 "glyphmate-encode"};
+    app.set_version_flag("--version", "glyphmate-encode " + std::string(glyphmate_version()));
+    app.footer(
+        "Exit status: 0 when no status line carries a message, 1 when one does (the conversion is still "
+        "printed), 2 for a usage error or an input that cannot be read.");
+
+    std::string height, data, data_hex, encoding;
+    bool check = false, full_ascii = false, no_text = false;
+    app.add_option("--type", s.type, "Symbology, as in the Barcode Type list (default Code39)");
+    app.add_option("--supplement", s.supplement, "UPC/EAN 2- or 5-digit add-on");
+    app.add_flag("--check", check, "Check Character on");
+    app.add_flag("--full-ascii", full_ascii, "Full ASCII on");
+    app.add_flag("--no-text", no_text, "Underlying Text off");
+    app.add_option("--height", height, "Bar height: XS, S, M (default), T or XT");
+    app.add_flag("--json", s.json, "Print everything the dialog shows, as one JSON object (per line in a batch)");
+    app.add_flag("--list", s.list, "List the symbologies");
+    auto* data_opt = app.add_option("DATA", data, "The data (default: VARNEL GLYPH MATE)");
+    auto* hex_opt = app.add_option("--data-hex", data_hex, "The data as hex bytes, e.g. 410942")->excludes(data_opt);
+    auto* batch_opt = app.add_option("--batch", s.input,
+                                     "Convert every line of FILE (default: standard input), one output line each")
+                          ->expected(0, 1)
+                          ->type_name("[FILE]")
+                          ->excludes(data_opt)
+                          ->excludes(hex_opt);
+    auto* csv_opt = app.add_flag("--csv", s.csv,
+                                 "The batch input is CSV with a header row; the output is the same CSV with the "
+                                 "columns converted, font and status added")
+                        ->excludes(data_opt)
+                        ->excludes(hex_opt);
+    csv_opt->excludes(app.get_option("--json"));
+    app.add_option("--column", s.column, "CSV: the data column, by header name or number from 1 (default 1)")
+        ->type_name("NAME|NUMBER")
+        ->needs(csv_opt);
+    app.add_option("--supplement-column", s.supplement_column, "CSV: the column of the UPC/EAN add-on")
+        ->type_name("NAME|NUMBER")
+        ->needs(csv_opt);
+    app.add_option("--input-encoding", encoding, "The batch input's encoding: utf-8 (default) or windows-1252")
+        ->type_name("ENCODING");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::CallForHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::CallForVersion& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        return usage_error(e.what());
+    }
+
+    s.batch = batch_opt->count() > 0 || s.csv;
+    if (s.input == "-") s.input.clear();
+    s.options.check_character = check;
+    s.options.full_ascii = full_ascii;
+    s.options.underlying_text = !no_text;
+    if (!height.empty()) {
+        int index = -1;
+        for (std::size_t i = 0; i < kHeights.size(); ++i)
+            if (same_letters(kHeights[i], height)) index = static_cast<int>(i);
+        if (index < 0) return usage_error("--height must be XS, S, M, T or XT, not '" + height + "'");
+        s.options.height = index;
+    }
+    if (!encoding.empty()) {
+        if (!s.batch) return usage_error("--input-encoding is for --batch and --csv input");
+        if (same_letters(encoding, "windows-1252") || same_letters(encoding, "cp1252"))
+            s.windows_1252 = true;
+        else if (!same_letters(encoding, "utf-8") && !same_letters(encoding, "utf8"))
+            return usage_error("--input-encoding must be utf-8 or windows-1252, not '" + encoding + "'");
+    }
+    if (hex_opt->count() > 0) {
+        std::string problem;
+        s.data.clear();
+        s.data_is_bytes = true;
+        if (!parse_hex(data_hex, s.data, problem)) return usage_error(problem);
+    } else if (data_opt->count() > 0) {
+        s.data = data;
+    }
+    return std::nullopt;
+}
+
+}  // namespace glyphmate::console

@@ -1,0 +1,100 @@
+// glyphmate-encode: the encoder's conversion on the command line, exactly as the dialog
+// would show it, for one record or a batch of them. Built on libglyphmate like any user.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include <glyphmate.hpp>
+
+#include "console/batch.h"
+#include "console/command_line.h"
+#include "console/fontconfig_families.h"
+#include "console/io.h"
+#include "console/output.h"
+
+namespace {
+
+using namespace glyphmate::console;
+using glyphmate::api::Converter;
+
+std::string windows_1252(std::string_view text) {
+    std::string bytes(glyphmate_utf8_to_windows_1252(text.data(), text.size(), nullptr, 0, nullptr), '\0');
+    glyphmate_utf8_to_windows_1252(text.data(), text.size(), bytes.data(), bytes.size(), nullptr);
+    return bytes;
+}
+
+int convert_one(Converter& converter, const Settings& s) {
+    glyphmate::api::Result result;
+    const bool message = converter.run(s.data, s.data_is_bytes ? windows_1252(s.supplement) : s.supplement, result) ==
+                         GLYPHMATE_MESSAGE;
+    if (s.json) {
+        std::cout << to_json(result, s.data_is_bytes ? s.data : windows_1252(s.data)).dump() << '\n';
+    } else {
+        std::cout << result.converted_utf8 << '\n';
+        if (message)
+            std::cerr << status_line(result.status, s.data_is_bytes || s.windows_1252
+                                                        ? std::nullopt
+                                                        : std::optional<std::string_view>(s.data))
+                      << '\n';
+    }
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "glyphmate-encode: could not write the output\n";
+        return 1;
+    }
+    return message ? kExitMessage : 0;
+}
+
+int convert_batch(Converter& converter, const Settings& s) {
+    BatchOptions options{.json = s.json,
+                         .windows_1252 = s.windows_1252,
+                         .supplement = s.windows_1252 ? windows_1252(s.supplement) : s.supplement,
+                         .input_name = s.input.empty() ? "standard input" : "'" + s.input + "'",
+                         .column = s.column,
+                         .supplement_column = s.supplement_column};
+    int fd = STDIN_FILENO;
+    if (!s.input.empty() && (fd = ::open(s.input.c_str(), O_RDONLY | O_CLOEXEC)) < 0)
+        return usage_error("cannot open " + options.input_name + ": " + std::strerror(errno));
+    Output out(STDOUT_FILENO), err(STDERR_FILENO);
+    int status;
+    if (s.csv) {
+        std::string text;
+        int error = 0;
+        status = read_all(fd, text, error) ? convert_csv(converter, options, text, out, err)
+                                           : usage_error("cannot read " + options.input_name + ": " + std::strerror(error));
+    } else {
+        LineReader in(fd, !s.windows_1252);
+        status = convert_lines(converter, options, in, out, err);
+    }
+    if (fd != STDIN_FILENO) ::close(fd);
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Settings s;
+    if (const auto done = parse_command_line(argc, argv, s)) return *done;
+
+    if (s.list) {
+        for (int i = 0; i < glyphmate_type_count(); ++i) std::cout << glyphmate_type_name(i) << '\n';
+        return std::cout.flush() ? 0 : 1;
+    }
+
+    // Only JSON shows whether the font is installed: the other outputs skip the font listing.
+    glyphmate::FontconfigFonts fonts;
+    glyphmate_options options = s.options;
+    options.data_encoding = s.data_is_bytes || s.windows_1252 ? GLYPHMATE_WINDOWS_1252 : GLYPHMATE_UTF8;
+    try {
+        Converter converter(s.type, options, s.json ? glyphmate::FontconfigFonts::query : nullptr, &fonts);
+        return s.batch ? convert_batch(converter, s) : convert_one(converter, s);
+    } catch (const glyphmate::api::Error& e) {
+        if (e.code() == GLYPHMATE_UNKNOWN_TYPE) return usage_error("unknown type '" + s.type + "' (see --list)");
+        std::cerr << "glyphmate-encode: " << e.what() << '\n';
+        return kExitUsage;
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "flow/dialog_ops.h"
+
+namespace glyphmate {
+
+inline constexpr int kPreviewHeight = -12;
+inline constexpr int kPreviewWeight = 400;
+inline constexpr std::string_view kFallbackFace = "Arial";
+
+// Sets the preview in the named font, or says that it is not installed (in Arial).
+void show_preview(DialogOps& dialog, std::string_view font_name, std::string_view converted);
+
+}  // namespace glyphmate

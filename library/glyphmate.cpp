@@ -1,0 +1,240 @@
+// The C interface over the conversion flow: each call runs the flow exactly as the dialog
+// does and copies what it showed into the caller's result.
+#include "library/glyphmate.h"
+
+#include <cstdint>
+#include <cstring>
+#include <new>
+#include <string>
+#include <string_view>
+
+#include "flow/catalogue.h"
+#include "flow/conversion_request.h"
+#include "flow/win1252.h"
+#include "encoding/primitives.h"
+
+namespace {
+
+using namespace glyphmate;
+
+static_assert(sizeof(glyphmate_result::converted) == vnl::kMaxConverted + 1);
+static_assert(sizeof(glyphmate_result::converted_utf8) >= 3 * vnl::kMaxConverted + 1,
+              "every Windows-1252 character takes at most three bytes of UTF-8");
+static_assert(offsetof(glyphmate_result, converted) == 0);
+
+// Copies text into a member of N bytes, cut at the last whole UTF-8 character that fits.
+template <std::size_t N>
+void put_text(char (&out)[N], std::string_view text) {
+    std::size_t n = text.size() < N ? text.size() : N - 1;
+    if (n < text.size())
+        while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    std::memcpy(out, text.data(), n);
+    out[n] = '\0';
+}
+
+// Windows-1252 bytes as UTF-8 into a member of N bytes, cut at a whole character.
+template <std::size_t N>
+void put_utf8(char (&out)[N], std::string_view bytes) {
+    cp1252_to_utf8(bytes, out, N);
+}
+
+void clear(glyphmate_result* result) {
+    if (result != nullptr) std::memset(result, 0, sizeof *result);
+}
+
+bool valid(const glyphmate_options& o) {
+    return o.height >= -1 && o.height <= 4 &&
+           (o.data_encoding == GLYPHMATE_WINDOWS_1252 || o.data_encoding == GLYPHMATE_UTF8);
+}
+
+OptionRecord to_record(const glyphmate_options& o) {
+    OptionRecord record;
+    record.height_index = o.height;
+    record.underlying_text = o.underlying_text != 0;
+    record.full_ascii = o.full_ascii != 0;
+    record.check_character = o.check_character != 0;
+    return record;
+}
+
+// The bytes the core takes. Text that is all ASCII and free of NUL is used as it stands;
+// anything else is carried over into scratch, and what has no byte is counted as lost.
+std::string_view core_bytes(std::string_view text, int encoding, std::string& scratch, bool& lost) {
+    const bool has_nul = std::memchr(text.data(), '\0', text.size()) != nullptr;
+    if (!has_nul && (encoding == GLYPHMATE_WINDOWS_1252 || ascii_prefix(text) == text.size())) return text;
+    if (encoding == GLYPHMATE_UTF8) {
+        Cp1252Text bytes = utf8_to_cp1252(text);
+        lost = lost || bytes.unmapped + bytes.invalid_utf8 > 0;
+        scratch = std::move(bytes.bytes);
+    } else {
+        scratch.clear();
+        for (char c : text)
+            if (c != '\0') scratch += c;
+        lost = true;
+    }
+    return scratch;
+}
+
+void fill(glyphmate_result* out, const ConversionResult& r, int encoding) {
+    const DialogState& s = r.state;
+    const std::string_view converted = std::string_view(s.converted).substr(0, vnl::kMaxConverted);
+    std::memcpy(out->converted, converted.data(), converted.size());
+    out->converted[converted.size()] = '\0';
+    out->converted_length = converted.size();
+    put_utf8(out->converted_utf8, converted);
+    put_text(out->type, r.entry->name);
+    put_text(out->font, r.font);
+    out->font_installed = r.font_installed ? 1 : 0;
+    put_utf8(out->status, s.status);
+    put_utf8(out->notes, s.symbol_notes);
+    put_utf8(out->preview_text, s.preview_text);
+    put_text(out->preview_face, s.preview_font.face);
+    out->options = {r.options.height_index, r.options.underlying_text ? 1 : 0, r.options.full_ascii ? 1 : 0,
+                    r.options.check_character ? 1 : 0, encoding};
+}
+
+}  // namespace
+
+struct glyphmate_converter {
+    Converter converter;
+    int data_encoding;
+    std::string data, supplement;  // scratch for input that needs carrying over
+};
+
+namespace {
+
+int run(glyphmate_converter& c, const char* data, std::size_t data_length, const char* supplement,
+        std::size_t supplement_length, glyphmate_result* result) {
+    if ((data == nullptr && data_length > 0) || (supplement == nullptr && supplement_length > 0)) {
+        clear(result);
+        return GLYPHMATE_BAD_ARGUMENT;
+    }
+    bool lost = false, supplement_lost = false;
+    const std::string_view bytes = core_bytes({data == nullptr ? "" : data, data_length}, c.data_encoding, c.data, lost);
+    // The add-on's own rules decide about its characters, as the dialog's field does.
+    const std::string_view addon = core_bytes({supplement == nullptr ? "" : supplement, supplement_length},
+                                              c.data_encoding, c.supplement, supplement_lost);
+    const ConversionResult& r = c.converter.run(bytes, addon, lost);
+    fill(result, r, c.data_encoding);
+    return r.state.status.empty() ? GLYPHMATE_OK : GLYPHMATE_MESSAGE;
+}
+
+constexpr glyphmate_options kDefaults = GLYPHMATE_DEFAULT_OPTIONS;
+
+}  // namespace
+
+extern "C" {
+
+int glyphmate_converter_new(const char* type, const glyphmate_options* options, glyphmate_font_query fonts,
+                            void* context, glyphmate_converter** converter) {
+    if (converter == nullptr) return GLYPHMATE_BAD_ARGUMENT;
+    *converter = nullptr;
+    const glyphmate_options& o = options != nullptr ? *options : kDefaults;
+    if (type == nullptr || !valid(o)) return GLYPHMATE_BAD_ARGUMENT;
+    const CatalogueEntry* entry = find_entry(type);
+    if (entry == nullptr) return GLYPHMATE_UNKNOWN_TYPE;
+    try {
+        HeadlessDialog::FontQuery query;
+        if (fonts != nullptr)
+            query = [fonts, context, name = std::string()](std::string_view family) mutable {
+                name.assign(family);  // the callback wants a terminated string
+                return fonts(name.c_str(), context) != 0;
+            };
+        *converter = new glyphmate_converter{Converter(*entry, to_record(o), std::move(query)), o.data_encoding, {}, {}};
+        return GLYPHMATE_OK;
+    } catch (...) {  // the flow throws only when memory runs out
+        return GLYPHMATE_NO_MEMORY;
+    }
+}
+
+int glyphmate_converter_run(glyphmate_converter* converter, const char* data, size_t data_length,
+                            const char* supplement, size_t supplement_length, glyphmate_result* result) {
+    if (result == nullptr) return GLYPHMATE_BAD_ARGUMENT;
+    if (converter == nullptr) {
+        clear(result);
+        return GLYPHMATE_BAD_ARGUMENT;
+    }
+    try {
+        return run(*converter, data, data_length, supplement, supplement_length, result);
+    } catch (...) {
+        clear(result);
+        return GLYPHMATE_NO_MEMORY;
+    }
+}
+
+void glyphmate_converter_free(glyphmate_converter* converter) { delete converter; }
+
+int glyphmate_convert(const char* type, const char* data, size_t data_length, const char* supplement,
+                      size_t supplement_length, const glyphmate_options* options, glyphmate_result* result) {
+    if (result == nullptr) return GLYPHMATE_BAD_ARGUMENT;
+    const glyphmate_options& o = options != nullptr ? *options : kDefaults;
+    if (type == nullptr || !valid(o)) {
+        clear(result);
+        return GLYPHMATE_BAD_ARGUMENT;
+    }
+    const CatalogueEntry* entry = find_entry(type);
+    if (entry == nullptr) {
+        clear(result);
+        return GLYPHMATE_UNKNOWN_TYPE;
+    }
+    try {
+        // Everything lives on this call's stack: nothing is shared between threads.
+        glyphmate_converter c{Converter(*entry, to_record(o), HeadlessDialog::FontQuery()), o.data_encoding, {}, {}};
+        return run(c, data, data_length, supplement, supplement_length, result);
+    } catch (...) {
+        clear(result);
+        return GLYPHMATE_NO_MEMORY;
+    }
+}
+
+int glyphmate_type_count(void) { return static_cast<int>(kCatalogue.size()); }
+
+const char* glyphmate_type_name(int index) {
+    // The names are views of string literals, so each is terminated.
+    if (index < 0 || index >= glyphmate_type_count()) return nullptr;
+    return kCatalogue[static_cast<std::size_t>(index)].name.data();
+}
+
+size_t glyphmate_utf8_to_windows_1252(const char* text, size_t length, char* out, size_t capacity, size_t* lost) {
+    if (lost != nullptr) *lost = 0;
+    if (text == nullptr) return 0;
+    try {
+        const Cp1252Text bytes = utf8_to_cp1252({text, length});
+        if (lost != nullptr) *lost = bytes.unmapped + bytes.invalid_utf8;
+        if (out != nullptr) std::memcpy(out, bytes.bytes.data(), bytes.bytes.size() < capacity ? bytes.bytes.size() : capacity);
+        return bytes.bytes.size();
+    } catch (...) {
+        return 0;
+    }
+}
+
+size_t glyphmate_windows_1252_to_utf8(const char* bytes, size_t length, char* out, size_t capacity) {
+    if (bytes == nullptr) return 0;
+    try {
+        const std::string text = cp1252_to_utf8({bytes, length});
+        if (out != nullptr) std::memcpy(out, text.data(), text.size() < capacity ? text.size() : capacity);
+        return text.size();
+    } catch (...) {
+        return 0;
+    }
+}
+
+size_t glyphmate_utf8_check(const char* text, size_t length) {
+    return text == nullptr ? 0 : first_invalid_utf8({text, length});
+}
+
+const char* glyphmate_strerror(int code) {
+    switch (code) {
+        case GLYPHMATE_OK: return "converted";
+        case GLYPHMATE_MESSAGE: return "converted, with a message";
+        case GLYPHMATE_UNKNOWN_TYPE: return "unknown type";
+        case GLYPHMATE_BAD_ARGUMENT: return "bad argument";
+        case GLYPHMATE_NO_MEMORY: return "out of memory";
+        default: return "unknown error";
+    }
+}
+
+size_t glyphmate_result_size(void) { return sizeof(glyphmate_result); }
+
+const char* glyphmate_version(void) { return GLYPHMATE_LIBRARY_VERSION; }
+
+}  // extern "C"

@@ -1,0 +1,241 @@
+#include "symbologies/code128.h"
+
+#include <cstring>
+#include <initializer_list>
+#include <span>
+
+#include "encoding/primitives.h"
+
+namespace vnl {
+
+namespace {
+
+// Glyphs with a fixed role, as the fonts lay them out.
+struct FixedRole {
+    int value;
+    unsigned char glyph;
+};
+constexpr FixedRole kFixedRoles[] = {
+    {0, 0xCC},  // the pair "00", a space in Auto, a check value of 0
+    {kCode128CodeC, 0xC4},  {kCode128CodeB, 0xC5},  {kCode128CodeA, 0xC6}, {kCode128Fnc1, 0xC7},
+    {kCode128StartA, 0xC8}, {kCode128StartB, 0xC9}, {kCode128StartC, 0xCA},
+};
+
+constexpr unsigned char glyph_of(int value) {
+    return static_cast<unsigned char>(code128_glyphs[static_cast<std::size_t>(value)]);
+}
+
+constexpr bool fixed_roles_hold() {
+    for (const FixedRole& role : kFixedRoles)
+        if (glyph_of(role.value) != role.glyph) return false;
+    return true;
+}
+// Each value its own glyph, none of them NUL, the stop or the closing glyph.
+constexpr bool glyphs_are_distinct() {
+    bool seen[256] = {};
+    for (int v = 0; v < kCode128Values; ++v) {
+        const unsigned char g = glyph_of(v);
+        if (g == 0 || g == kCode128Stop || g == kCode128Closing || seen[g]) return false;
+        seen[g] = true;
+    }
+    return true;
+}
+static_assert(fixed_roles_hold() && glyphs_are_distinct());
+static_assert(glyph_of(1) == '!' && glyph_of(94) == '~' && glyph_of(95) == 0xC0);
+
+struct Range {
+    unsigned char first, last;
+};
+// The characters of the ranges in order, as one NUL-terminated set.
+template <std::size_t N>
+constexpr std::array<char, N + 1> set_of(std::initializer_list<Range> ranges) {
+    std::array<char, N + 1> set{};
+    std::size_t n = 0;
+    for (const Range r : ranges)
+        for (int c = r.first; c <= r.last; ++c) set[n++] = static_cast<char>(c);
+    return set;
+}
+
+// What each fixed set takes; the value of a character follows the rule of its range
+// (value 64 of set A, NUL, cannot occur in a NUL-terminated string).
+constexpr auto code128_set_a = set_of<102>({{0x20, 0x5F}, {0x01, 0x1F}, {0xC1, 0xC7}});
+constexpr auto code128_set_b = set_of<103>({{0x20, 0x7F}, {0xC1, 0xC7}});
+static_assert(code128_set_a[101] != '\0' && code128_set_b[102] != '\0');
+
+constexpr unsigned char kFnc1Glyph = 0xC7;
+constexpr unsigned char kShiftGlyph = 0xC3, kCodeBGlyph = 0xC5;
+
+// Room for the data glyphs once start, check, stop and closing glyphs are counted.
+constexpr std::size_t kRoomData = kMaxConverted - 4;
+
+int set_a_value(unsigned char x) {
+    if (char_index(code128_set_a.data(), static_cast<char>(x)) < 0) return -1;
+    if (x >= 0x20 && x <= 0x5F) return x - 0x20;  // 0 to 63
+    if (x <= 0x1F) return x + 64;                 // 65 to 95
+    return x - 0x61;                              // 96 to 102
+}
+
+int set_b_value(unsigned char x) {
+    if (char_index(code128_set_b.data(), static_cast<char>(x)) < 0) return -1;
+    return x <= 0x7F ? x - 0x20 : x - 0x61;  // 0 to 95, 96 to 102
+}
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// The data glyphs of one symbol and its check sum. Each put is one unit (a symbol
+// character, or a code change with the character it is for) that is written whole or,
+// at the length limit, not at all: then the symbol takes no more data.
+class SymbolWriter {
+public:
+    explicit SymbolWriter(int start_value) : start_(start_value), sum_(start_value) {}
+
+    bool truncated() const { return truncated_; }
+    bool fits(std::size_t glyphs) const { return !truncated_ && part_.size() + glyphs <= kRoomData; }
+
+    bool put(std::span<const int> values) {
+        char glyphs[2];
+        if (truncated_ || values.size() > std::size(glyphs)) return false;
+        for (std::size_t i = 0; i < values.size(); ++i) glyphs[i] = static_cast<char>(glyph_of(values[i]));
+        if (!append_glyphs(part_.text, {glyphs, values.size()}, kRoomData)) {
+            truncated_ = true;
+            return false;
+        }
+        for (const int v : values) sum_ += ++count_ * v;
+        return true;
+    }
+    bool put(int value) { return put(std::span<const int>(&value, 1)); }
+
+    // Start, data, check, stop and closing glyphs, through the result buffer.
+    const char* finish() const {
+        const char start[] = {static_cast<char>(glyph_of(start_)), '\0'};
+        const char tail[] = {static_cast<char>(glyph_of(sum_ % 103)), static_cast<char>(kCode128Stop),
+                             static_cast<char>(kCode128Closing), '\0'};
+        return return_symbol(start, part_.view(), tail, truncated_);
+    }
+
+private:
+    int start_;
+    int sum_;
+    int count_ = 0;
+    bool truncated_ = false;
+    WorkBuffer part_;
+};
+
+const char* encode_fixed(const char* data, int start_value, int (*value_of)(unsigned char)) {
+    SymbolWriter symbol(start_value);
+    for (const char* p = data; *p != '\0' && !symbol.truncated(); ++p) {
+        const int v = value_of(static_cast<unsigned char>(*p));
+        if (v >= 0) symbol.put(v);
+    }
+    return symbol.finish();
+}
+
+enum class CodeSet { A, B, C };
+
+CodeSet auto_start(const char* data, std::size_t n) {
+    if (n > 4 && is_digit(data[0]) && is_digit(data[1]) && is_digit(data[2]) && is_digit(data[3])) return CodeSet::C;
+    const auto x = static_cast<unsigned char>(data[0]);
+    return x >= 0x20 && x <= 0x7F ? CodeSet::B : CodeSet::A;  // DEL too is written in set B
+}
+
+int start_value(CodeSet set) {
+    switch (set) {
+        case CodeSet::A: return kCode128StartA;
+        case CodeSet::B: return kCode128StartB;
+        case CodeSet::C: return kCode128StartC;
+    }
+    return kCode128StartA;
+}
+
+int change_to(CodeSet set) {
+    switch (set) {
+        case CodeSet::A: return kCode128CodeA;
+        case CodeSet::B: return kCode128CodeB;
+        case CodeSet::C: return kCode128CodeC;
+    }
+    return kCode128CodeA;
+}
+
+}  // namespace
+
+const char* encode_code128a(const char* data) { return encode_fixed(data, kCode128StartA, set_a_value); }
+
+const char* encode_code128b(const char* data) { return encode_fixed(data, kCode128StartB, set_b_value); }
+
+const char* encode_code128c(const char* data) {
+    SymbolWriter symbol(kCode128StartC);
+    const char* p = data;
+    while (*p != '\0' && !symbol.truncated()) {
+        if (static_cast<unsigned char>(*p) == kFnc1Glyph) {
+            symbol.put(kCode128Fnc1);
+            ++p;
+            continue;
+        }
+        // The digits up to the next FNC1 are paired as one run; every other byte is
+        // dropped, so it never takes a digit's place in a pair.
+        const char* end = p;
+        int digits = 0;
+        for (; *end != '\0' && static_cast<unsigned char>(*end) != kFnc1Glyph; ++end)
+            if (is_digit(*end)) ++digits;
+        int high = digits % 2 == 1 ? 0 : -1;  // an odd run gets a leading zero
+        for (; p != end && !symbol.truncated(); ++p) {
+            if (!is_digit(*p)) continue;
+            if (high < 0) {
+                high = *p - '0';
+            } else {
+                symbol.put(10 * high + (*p - '0'));
+                high = -1;
+            }
+        }
+    }
+    return symbol.finish();
+}
+
+const char* encode_code128auto(const char* data) {
+    const std::size_t n = std::strlen(data);
+    CodeSet set = auto_start(data, n);
+    SymbolWriter symbol(start_value(set));
+
+    // Writes value (none when negative) in the target set, changing to it first. A byte
+    // without a value leaves its CODE A alone, and where even that does not fit, nothing:
+    // it carries no data, so leaving it out cuts none.
+    auto put_in = [&](CodeSet target, int value) {
+        int unit[2];
+        std::size_t size = 0;
+        if (set != target) unit[size++] = change_to(target);
+        if (value >= 0) unit[size++] = value;
+        if (value < 0 && !symbol.fits(size)) return;
+        if (size > 0 && symbol.put(std::span<const int>(unit, size))) set = target;
+    };
+    auto digits_at = [&](std::size_t i, std::size_t count) {
+        for (std::size_t k = i; k < i + count; ++k)
+            if (k >= n || !is_digit(data[k])) return false;
+        return true;
+    };
+    auto pair_at = [&](std::size_t i) { return 10 * (data[i] - '0') + (data[i + 1] - '0'); };
+
+    for (std::size_t i = 0; i < n && !symbol.truncated();) {
+        const auto x = static_cast<unsigned char>(data[i]);
+        if (x == kFnc1Glyph) {
+            symbol.put(kCode128Fnc1);
+            ++i;
+        } else if (x >= kShiftGlyph && x <= kCodeBGlyph) {
+            ++i;  // SHIFT, CODE C, CODE B would change the set behind Auto's back
+        } else if (i + 3 < n && digits_at(i, 3)) {
+            put_in(CodeSet::C, pair_at(i));  // a run of digits with more after it
+            i += 2;
+        } else if (set == CodeSet::C && digits_at(i, 2)) {
+            put_in(CodeSet::C, pair_at(i));  // the last pair of a run
+            i += 2;
+        } else if (x <= 0x1F || x >= 0x80 || (set == CodeSet::A && x > 0x20 && x < 0x60)) {
+            put_in(CodeSet::A, set_a_value(x));  // a byte without a value still leaves its CODE A
+            ++i;
+        } else {
+            put_in(CodeSet::B, x - 0x20);  // 0x20 to 0x7F
+            ++i;
+        }
+    }
+    return symbol.finish();
+}
+
+}  // namespace vnl

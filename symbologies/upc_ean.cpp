@@ -1,0 +1,186 @@
+#include "symbologies/upc_ean.h"
+
+#include <array>
+#include <cstring>
+
+namespace vnl {
+
+namespace {
+
+// A digit glyph table: the glyph of a digit stands at the digit's position in the keys.
+struct DigitGlyphs {
+    std::string_view keys;
+    std::string_view glyphs;
+};
+
+constexpr DigitGlyphs kSetA{"0123456789", "0123456789"};         // left half, odd parity
+constexpr DigitGlyphs kSetB{"1234567890", "qwertyuiop"};         // left half, even parity
+constexpr DigitGlyphs kSetC{"1234567890", "asdfghjkl;"};         // right half
+constexpr DigitGlyphs kUpcaFirst{"0123456789", "!@#$%^&*()"};    // UPC-A number system digit
+constexpr DigitGlyphs kUpcaLast{"1234567890", "ASDFGHJKL:"};     // UPC-A check digit
+
+static_assert(kSetA.keys.size() == 10 && kSetA.glyphs.size() == 10);
+static_assert(kSetB.keys.size() == 10 && kSetB.glyphs.size() == 10);
+static_assert(kSetC.keys.size() == 10 && kSetC.glyphs.size() == 10);
+static_assert(kUpcaFirst.keys.size() == 10 && kUpcaFirst.glyphs.size() == 10);
+static_assert(kUpcaLast.keys.size() == 10 && kUpcaLast.glyphs.size() == 10);
+
+// EAN-13, by the first digit: the set (A or B) of data digits 2 to 7.
+constexpr std::array<std::string_view, 10> kEan13Parity{
+    "AAAAAA", "AABABB", "AABBAB", "AABBBA", "ABAABB", "ABBAAB", "ABBBAA", "ABABAB", "ABABBA", "ABBABA",
+};
+// UPC-E number system 0, by the check digit: the set of each of the six digits.
+constexpr std::array<std::string_view, 10> kUpceParity{
+    "BBBAAA", "BBABAA", "BBAABA", "BBAAAB", "BABBAA", "BAABBA", "BAAABB", "BABABA", "BABAAB", "BAABAB",
+};
+
+// UPC-E expansion by the last digit X6: "a" to "f" stand for X1 to X6, "0" for itself.
+constexpr std::array<std::string_view, 10> kUpceExpansion{
+    "0abf0000cde", "0abf0000cde", "0abf0000cde",  // X6 0, 1, 2
+    "0abc00000de",                                // X6 3 (X3 must be 3 to 9)
+    "0abcd00000e",                                // X6 4
+    "0abcde0000f", "0abcde0000f", "0abcde0000f", "0abcde0000f", "0abcde0000f",  // X6 5 to 9
+};
+
+constexpr bool all_of_length(const std::array<std::string_view, 10>& table, std::size_t n) {
+    for (std::string_view row : table)
+        if (row.size() != n) return false;
+    return true;
+}
+static_assert(all_of_length(kEan13Parity, 6) && all_of_length(kUpceParity, 6));
+static_assert(all_of_length(kUpceExpansion, 11));
+
+constexpr char kDigits[] = "0123456789";
+constexpr char kLeftGuard = '[', kCentreGuard = '|', kRightGuard = ']', kUpceEndGuard = '\'';
+constexpr unsigned char kOutsideZero = 0xC0, kNoGlyph = 0xFF;
+
+constexpr std::size_t kUpcaDigits = 11, kUpceDigits = 6, kEan13Digits = 12, kEan8Digits = 7;
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+char glyph(const DigitGlyphs& table, char digit) {
+    const int at = char_index(table.keys.data(), digit);
+    return at < 0 ? static_cast<char>(kNoGlyph) : table.glyphs[static_cast<std::size_t>(at)];
+}
+
+// The printed digit beside the guard bars.
+char outside_digit(char digit) {
+    return is_digit(digit) ? static_cast<char>(kOutsideZero + (digit - '0')) : static_cast<char>(kNoGlyph);
+}
+
+// The digits of the data, every other character dropped; their number. A full buffer is
+// already the wrong number for every symbology, so the rest of the data is not read.
+std::size_t keep_digits(const char* data, WorkBuffer& digits) {
+    for (const char* p = data; *p != '\0'; ++p)
+        if (char_index(kDigits, *p) >= 0 && append_char(digits.text, *p) < 0) break;
+    return digits.size();
+}
+
+void put(WorkBuffer& out, char c) { append_char(out.text, c); }
+
+// One digit of d for each parity letter, in set A or B as the letter says.
+void put_by_parity(WorkBuffer& out, const char* d, std::string_view parity) {
+    for (std::size_t i = 0; i < parity.size(); ++i) put(out, glyph(parity[i] == 'A' ? kSetA : kSetB, d[i]));
+}
+
+void put_in_set(WorkBuffer& out, const DigitGlyphs& set, const char* d, std::size_t count) {
+    for (std::size_t i = 0; i < count; ++i) put(out, glyph(set, d[i]));
+}
+
+}  // namespace
+
+char upc_ean_check_digit(const char* digits) {
+    int sum = 0, weight = 3;
+    for (std::size_t i = std::strlen(digits); i-- > 0;) {
+        if (!is_digit(digits[i])) continue;
+        sum += weight * (digits[i] - '0');
+        weight = 4 - weight;
+    }
+    const int r = sum % 10;
+    return static_cast<char>('0' + (r == 0 ? 0 : 10 - r));
+}
+
+int upce_expand(const char* upce, WorkBuffer& upca) {
+    if (std::strlen(upce) != kUpceDigits + 1 || upce[0] != '0' || !all_in_set(upce, kDigits)) return 0;
+    const char* x = upce + 1;  // X1 .. X6
+    const int x6 = x[5] - '0';
+    if (x6 == 3 && x[2] < '3') return 0;
+    const std::string_view pattern = kUpceExpansion[static_cast<std::size_t>(x6)];
+    char number[kUpcaDigits + 1] = {};
+    for (std::size_t i = 0; i < kUpcaDigits; ++i)
+        number[i] = pattern[i] == '0' ? '0' : x[pattern[i] - 'a'];
+    std::memcpy(upca.text, number, sizeof number);
+    return 1;
+}
+
+const char* upca_encode(const char* data) {
+    WorkBuffer digits;
+    if (keep_digits(data, digits) != kUpcaDigits) return return_result(kInvalidLength);
+    const char* d = digits.text;
+    const char k = upc_ean_check_digit(d);
+
+    WorkBuffer out;
+    put(out, outside_digit(d[0]));
+    put(out, kLeftGuard);
+    put(out, glyph(kUpcaFirst, d[0]));
+    put_in_set(out, kSetA, d + 1, 5);
+    put(out, kCentreGuard);
+    put_in_set(out, kSetC, d + 6, 5);
+    put(out, glyph(kUpcaLast, k));
+    put(out, kRightGuard);
+    put(out, outside_digit(k));
+    return return_result(out.view());
+}
+
+const char* upce_encode(const char* data) {
+    WorkBuffer digits;
+    if (keep_digits(data, digits) != kUpceDigits) return return_result(kInvalidLength);
+    WorkBuffer system0, expansion;
+    put(system0, '0');
+    std::strcat(system0.text, digits.text);
+    if (upce_expand(system0.text, expansion) == 0) return return_result(kInvalidUpceNumber);
+    const char k = upc_ean_check_digit(expansion.text);
+
+    WorkBuffer out;
+    put(out, outside_digit('0'));
+    put(out, kLeftGuard);
+    put_by_parity(out, digits.text, kUpceParity[static_cast<std::size_t>(k - '0')]);
+    put(out, kUpceEndGuard);
+    put(out, outside_digit(k));
+    return return_result(out.view());
+}
+
+const char* ean13_encode(const char* data) {
+    WorkBuffer digits;
+    if (keep_digits(data, digits) != kEan13Digits) return return_result(kInvalidLengthEan13);
+    const char* d = digits.text;
+    const char k = upc_ean_check_digit(d);
+
+    WorkBuffer out;
+    put(out, outside_digit(d[0]));
+    put(out, kLeftGuard);
+    put_by_parity(out, d + 1, kEan13Parity[static_cast<std::size_t>(d[0] - '0')]);
+    put(out, kCentreGuard);
+    put_in_set(out, kSetC, d + 7, 5);
+    put(out, glyph(kSetC, k));
+    put(out, kRightGuard);
+    return return_result(out.view());
+}
+
+const char* ean8_encode(const char* data) {
+    WorkBuffer digits;
+    if (keep_digits(data, digits) != kEan8Digits) return return_result(kInvalidLength);
+    const char* d = digits.text;
+    const char k = upc_ean_check_digit(d);
+
+    WorkBuffer out;
+    put(out, kLeftGuard);
+    put_in_set(out, kSetA, d, 4);
+    put(out, kCentreGuard);
+    put_in_set(out, kSetC, d + 4, 3);
+    put(out, glyph(kSetC, k));
+    put(out, kRightGuard);
+    return return_result(out.view());
+}
+
+}  // namespace vnl

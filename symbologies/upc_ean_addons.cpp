@@ -1,0 +1,83 @@
+#include "symbologies/upc_ean_addons.h"
+
+#include <array>
+#include <cstring>
+#include <string_view>
+
+namespace vnl {
+
+namespace {
+
+// By digit value 0 to 9 (read from 1 to 9 and then 0 they are the keyboard rows
+// "zxcvbnm,./" and "ZXCVBNM<>?").
+constexpr char kOddGlyphs[] = "/zxcvbnm,.";
+constexpr char kEvenGlyphs[] = "?ZXCVBNM<>";
+static_assert(sizeof kOddGlyphs - 1 == 10 && sizeof kEvenGlyphs - 1 == 10);
+
+// Two-digit add-on, by the value modulo 4: the parities of the two digits ("1" odd).
+constexpr std::array<std::string_view, 4> kAddon2Parity{"11", "10", "01", "00"};
+// Five-digit add-on, by its checksum: the parity of each digit.
+constexpr std::array<std::string_view, 10> kAddon5Parity{
+    "00111", "01011", "01101", "01110", "10011", "11001", "11100", "10101", "10110", "11010",
+};
+
+template <std::size_t N>
+constexpr bool all_of_length(const std::array<std::string_view, N>& rows, std::size_t n) {
+    for (std::string_view row : rows)
+        if (row.size() != n) return false;
+    return true;
+}
+static_assert(all_of_length(kAddon2Parity, 2) && all_of_length(kAddon5Parity, 5));
+
+constexpr char kDigits[] = "0123456789";
+constexpr char kAddonStart = '{', kDelineator = '\\';
+constexpr unsigned char kNoGlyph = 0xFF;
+
+bool exactly_digits(const char* s, std::size_t n) { return std::strlen(s) == n && all_in_set(s, kDigits); }
+
+// "{" and the digits in the parities of the pattern, with the delineator between each two.
+void write_addon(const char* digits, std::string_view parity, WorkBuffer& out) {
+    WorkBuffer addon;
+    append_char(addon.text, kAddonStart);
+    for (std::size_t i = 0; i < parity.size(); ++i) {
+        if (i > 0) append_char(addon.text, kDelineator);
+        append_char(addon.text, addon_glyph(digits[i] - '0', parity[i] - '0'));
+    }
+    std::memcpy(out.text, addon.text, sizeof addon.text);
+}
+
+}  // namespace
+
+char addon_glyph(int digit, int parity) {
+    if (digit < 0 || digit > 9) return static_cast<char>(kNoGlyph);
+    if (parity == kOddParity) return kOddGlyphs[digit];
+    if (parity == kEvenParity) return kEvenGlyphs[digit];
+    return static_cast<char>(kNoGlyph);
+}
+
+int addon2_encode(const char* digits, WorkBuffer& out) {
+    if (!exactly_digits(digits, 2)) return 0;
+    const int v = 10 * (digits[0] - '0') + (digits[1] - '0');
+    write_addon(digits, kAddon2Parity[static_cast<std::size_t>(v % 4)], out);
+    return 1;
+}
+
+int addon5_encode(const char* digits, WorkBuffer& out) {
+    if (!exactly_digits(digits, 5)) return 0;
+    auto e = [digits](int i) { return digits[i - 1] - '0'; };
+    const int s = (3 * (e(1) + e(3) + e(5)) + 9 * (e(2) + e(4))) % 10;
+    write_addon(digits, kAddon5Parity[static_cast<std::size_t>(s)], out);
+    return 1;
+}
+
+const char* addon_encode(const char* supplement) {
+    WorkBuffer digits;
+    for (const char* p = supplement; *p != '\0'; ++p)
+        if (char_index(kDigits, *p) >= 0 && append_char(digits.text, *p) < 0) break;  // full: neither 2 nor 5
+    WorkBuffer addon;
+    if (digits.size() == 2) addon2_encode(digits.text, addon);
+    if (digits.size() == 5) addon5_encode(digits.text, addon);
+    return return_result(addon.view());
+}
+
+}  // namespace vnl

@@ -1,0 +1,258 @@
+// The C interface of libglyphmate: the same results as the flow, errors reported, the
+// caller's buffers respected, and no state shared between records or threads.
+#include <glyphmate.h>
+#include <glyphmate.hpp>
+
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "flow/catalogue.h"
+#include "flow/conversion_request.h"
+#include "flow/win1252.h"
+#include "flow/sample_records.h"
+#include "test_support.h"
+
+namespace {
+
+using namespace glyphmate;
+
+constexpr glyphmate_options kUtf8Defaults{2, 1, 0, 0, GLYPHMATE_UTF8};
+
+glyphmate_result convert_c(const std::string& type, const std::string& data, const std::string& supplement = {},
+                           glyphmate_options options = kUtf8Defaults, int* code = nullptr) {
+    glyphmate_result r;
+    const int c = glyphmate_convert(type.c_str(), data.data(), data.size(), supplement.data(), supplement.size(),
+                                    &options, &r);
+    if (code != nullptr) *code = c;
+    return r;
+}
+
+// The library gives what the flow's own convert() gives, for every entry, record and a
+// few option sets, texts carried into UTF-8.
+TEST(Library, AgreesWithTheFlowForEveryEntry) {
+    InstalledFamilies none{[] { return std::vector<std::string>{}; }};
+    const glyphmate_options option_sets[] = {kUtf8Defaults, {0, 0, 1, 1, GLYPHMATE_UTF8}, {4, 1, 0, 1, GLYPHMATE_UTF8}};
+    for (const CatalogueEntry& e : kCatalogue)
+        for (const glyphmate_options& o : option_sets)
+            for (const std::string& record : test::sample_records()) {
+                const Cp1252Text bytes = utf8_to_cp1252(record);
+                ConversionRequest request{.type = std::string(e.name), .data = bytes.bytes, .supplement = "12",
+                                          .options = {}, .input_lost = bytes.unmapped > 0};
+                request.options.height_index = o.height;
+                request.options.underlying_text = o.underlying_text != 0;
+                request.options.full_ascii = o.full_ascii != 0;
+                request.options.check_character = o.check_character != 0;
+                const ConversionResult flow = *convert(request, none);
+
+                int code = -9;
+                const glyphmate_result lib = convert_c(std::string(e.name), record, "12", o, &code);
+                const std::string where = std::string(e.name) + " / " + record;
+                EXPECT_EQ(code, flow.state.status.empty() ? GLYPHMATE_OK : GLYPHMATE_MESSAGE) << where;
+                EXPECT_EQ(test::hex({lib.converted, lib.converted_length}), test::hex(flow.state.converted)) << where;
+                EXPECT_EQ(lib.converted_utf8, cp1252_to_utf8(flow.state.converted)) << where;
+                EXPECT_EQ(lib.type, e.name) << where;
+                EXPECT_EQ(lib.font, flow.font) << where;
+                EXPECT_EQ(lib.status, cp1252_to_utf8(flow.state.status)) << where;
+                EXPECT_EQ(lib.notes, cp1252_to_utf8(flow.state.symbol_notes)) << where;  // all of it: nothing cut
+                EXPECT_EQ(lib.preview_text, cp1252_to_utf8(flow.state.preview_text)) << where;
+                EXPECT_EQ(lib.preview_face, flow.state.preview_font.face) << where;
+                EXPECT_EQ(lib.options.height, flow.options.height_index) << where;
+                EXPECT_EQ(lib.options.underlying_text != 0, flow.options.underlying_text) << where;
+                EXPECT_EQ(lib.options.full_ascii != 0, flow.options.full_ascii) << where;
+                EXPECT_EQ(lib.options.check_character != 0, flow.options.check_character) << where;
+            }
+}
+
+TEST(Library, ConvertsWithTheDialogsStartingOptions) {
+    glyphmate_result r;
+    EXPECT_EQ(glyphmate_convert("code39", "CODE39", 6, nullptr, 0, nullptr, &r), GLYPHMATE_OK);
+    EXPECT_STREQ(r.converted, "*CODE39*");
+    EXPECT_EQ(r.converted_length, 8u);
+    EXPECT_STREQ(r.type, "Code39");
+    EXPECT_STREQ(r.font, "VNL Code39MA");
+    EXPECT_STREQ(r.status, "");
+    EXPECT_EQ(r.font_installed, 0);
+    EXPECT_STREQ(r.preview_text, "Font VNL Code39MA not installed.");
+    EXPECT_STREQ(r.preview_face, "Arial");
+    EXPECT_EQ(r.options.height, 2);
+    EXPECT_EQ(r.options.underlying_text, 1);
+}
+
+struct ErrorRow {
+    const char* name;
+    const char* type;
+    const char* data;
+    std::size_t length;
+    glyphmate_options options;
+    int expected;
+};
+
+TEST(Library, ReportsBadArgumentsAndEmptiesTheResult) {
+    const ErrorRow rows[] = {
+        {"unknown type", "Code 39", "A", 1, kUtf8Defaults, GLYPHMATE_UNKNOWN_TYPE},
+        {"no type", nullptr, "A", 1, kUtf8Defaults, GLYPHMATE_BAD_ARGUMENT},
+        {"data missing", "Code39", nullptr, 3, kUtf8Defaults, GLYPHMATE_BAD_ARGUMENT},
+        {"height 5", "Code39", "A", 1, {5, 1, 0, 0, 0}, GLYPHMATE_BAD_ARGUMENT},
+        {"height -2", "Code39", "A", 1, {-2, 1, 0, 0, 0}, GLYPHMATE_BAD_ARGUMENT},
+        {"encoding 2", "Code39", "A", 1, {2, 1, 0, 0, 2}, GLYPHMATE_BAD_ARGUMENT},
+    };
+    for (const ErrorRow& row : rows) {
+        glyphmate_result r;
+        std::memset(&r, 'x', sizeof r);
+        EXPECT_EQ(glyphmate_convert(row.type, row.data, row.length, nullptr, 0, &row.options, &r), row.expected)
+            << row.name;
+        EXPECT_STREQ(r.converted, "") << row.name;
+        EXPECT_STREQ(r.status, "") << row.name;
+        EXPECT_EQ(r.converted_length, 0u) << row.name;
+    }
+    EXPECT_EQ(glyphmate_convert("Code39", "A", 1, nullptr, 0, nullptr, nullptr), GLYPHMATE_BAD_ARGUMENT);
+    glyphmate_result r;
+    EXPECT_EQ(glyphmate_convert("Code39", "A", 1, nullptr, 2, nullptr, &r), GLYPHMATE_BAD_ARGUMENT);  // supplement missing
+    EXPECT_EQ(glyphmate_convert("Code39", nullptr, 0, nullptr, 0, nullptr, &r), GLYPHMATE_OK);  // empty data
+    EXPECT_STREQ(r.converted, "**");
+    glyphmate_converter* c = reinterpret_cast<glyphmate_converter*>(&r);
+    EXPECT_EQ(glyphmate_converter_new("nope", nullptr, nullptr, nullptr, &c), GLYPHMATE_UNKNOWN_TYPE);
+    EXPECT_EQ(c, nullptr);
+    EXPECT_EQ(glyphmate_converter_run(nullptr, "A", 1, nullptr, 0, &r), GLYPHMATE_BAD_ARGUMENT);
+    glyphmate_converter_free(nullptr);
+    EXPECT_STREQ(glyphmate_strerror(GLYPHMATE_UNKNOWN_TYPE), "unknown type");
+}
+
+// Bytes that cannot reach the core are left out and reported, never passed on silently.
+struct InputRow {
+    const char* name;
+    std::string data;
+    int encoding;
+    std::string_view converted;
+    int code;
+};
+
+TEST(Library, LeavesOutAndReportsWhatCannotReachTheCore) {
+    const InputRow rows[] = {
+        {"NUL byte", std::string("A\0B", 3), GLYPHMATE_WINDOWS_1252, "*AB*", GLYPHMATE_MESSAGE},
+        {"NUL in UTF-8", std::string("A\0B", 3), GLYPHMATE_UTF8, "*AB*", GLYPHMATE_MESSAGE},
+        {"malformed UTF-8", "A\xC3" "B", GLYPHMATE_UTF8, "*AB*", GLYPHMATE_MESSAGE},
+        {"no Windows-1252 byte", "A\u2603B", GLYPHMATE_UTF8, "*AB*", GLYPHMATE_MESSAGE},
+        {"plain ASCII", "AB", GLYPHMATE_UTF8, "*AB*", GLYPHMATE_OK},
+    };
+    for (const InputRow& row : rows) {
+        const glyphmate_options o{2, 1, 0, 0, row.encoding};
+        int code = -9;
+        const glyphmate_result r = convert_c("Code39", row.data, {}, o, &code);
+        EXPECT_EQ(code, row.code) << row.name;
+        EXPECT_EQ(std::string_view(r.converted, r.converted_length), row.converted) << row.name;
+        EXPECT_STREQ(r.status, row.code == GLYPHMATE_OK ? "" : "Invalid character(s) found in the input.") << row.name;
+    }
+    // "É" as UTF-8 and as its Windows-1252 byte give the same symbol
+    const glyphmate_result utf8 = convert_c("Code39 Extended", "\u00C9");
+    const glyphmate_result cp = convert_c("Code39 Extended", "\xC9", {}, {2, 1, 0, 0, GLYPHMATE_WINDOWS_1252});
+    EXPECT_STREQ(utf8.converted, cp.converted);
+    EXPECT_STREQ(utf8.status, cp.status);
+}
+
+// Each record starts from the converter's options, whatever the records before it did.
+TEST(Library, RecordsDoNotDependOnTheRecordsBefore) {
+    for (const CatalogueEntry& e : kCatalogue) {
+        glyphmate::api::Converter converter(std::string(e.name), kUtf8Defaults);
+        glyphmate::api::Result r;
+        for (const std::string& record : test::sample_records()) {
+            converter.run(record, "", r);
+            const glyphmate_result fresh = convert_c(std::string(e.name), record);
+            EXPECT_EQ(std::memcmp(r.converted, fresh.converted, fresh.converted_length + 1), 0) << e.name << record;
+            EXPECT_STREQ(r.status, fresh.status) << e.name << " / " << record;
+            EXPECT_STREQ(r.notes, fresh.notes) << e.name;
+            EXPECT_EQ(std::memcmp(&r.options, &fresh.options, sizeof r.options), 0) << e.name;
+        }
+    }
+}
+
+TEST(Library, AsksTheFontQueryForTheFontName) {
+    std::vector<std::string> asked;
+    auto query = [](const char* family, void* context) {
+        static_cast<std::vector<std::string>*>(context)->push_back(family);
+        return std::string_view(family) == "VNL Code39XSA" ? 1 : 0;
+    };
+    glyphmate_options o = kUtf8Defaults;
+    o.height = 0;
+    glyphmate::api::Converter converter("Code39", o, query, &asked);
+    glyphmate::api::Result r;
+    EXPECT_EQ(converter.run("AB", "", r), GLYPHMATE_OK);
+    EXPECT_EQ(r.font_installed, 1);
+    EXPECT_STREQ(r.preview_text, "*AB*");
+    EXPECT_STREQ(r.preview_face, "VNL Code39XSA");
+    ASSERT_FALSE(asked.empty());
+    EXPECT_EQ(asked.front(), "VNL Code39XSA");
+}
+
+TEST(Library, CppHeaderThrowsOnAnUnknownType) {
+    try {
+        glyphmate::api::Converter converter("Code 39");
+        FAIL() << "no exception";
+    } catch (const glyphmate::api::Error& e) {
+        EXPECT_EQ(e.code(), GLYPHMATE_UNKNOWN_TYPE);
+        EXPECT_STREQ(e.what(), "unknown type");
+    }
+}
+
+// Threads converting at once each get what one thread alone gets.
+TEST(Library, ThreadsShareNothing) {
+    std::vector<std::pair<std::string, std::string>> jobs;
+    for (const CatalogueEntry& e : kCatalogue)
+        for (const std::string& record : test::sample_records()) jobs.emplace_back(std::string(e.name), record);
+    std::vector<std::string> expected;
+    for (const auto& [type, record] : jobs) {
+        const glyphmate_result r = convert_c(type, record);
+        expected.push_back(std::string(r.converted, r.converted_length) + '|' + r.status + '|' + r.font);
+    }
+    constexpr int kThreads = 4;
+    std::vector<std::vector<std::string>> got(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([&, t] {
+            for (int round = 0; round < 5; ++round)
+                for (std::size_t i = 0; i < jobs.size(); ++i) {
+                    // every thread walks the jobs from a different place
+                    const auto& [type, record] = jobs[(i + static_cast<std::size_t>(t) * 37) % jobs.size()];
+                    const glyphmate_result r = convert_c(type, record);
+                    got[static_cast<std::size_t>(t)].push_back(std::string(r.converted, r.converted_length) + '|' +
+                                                               r.status + '|' + r.font);
+                }
+        });
+    for (std::thread& th : threads) th.join();
+    for (int t = 0; t < kThreads; ++t)
+        for (std::size_t k = 0; k < got[static_cast<std::size_t>(t)].size(); ++k) {
+            const std::size_t i = (k % jobs.size() + static_cast<std::size_t>(t) * 37) % jobs.size();
+            ASSERT_EQ(got[static_cast<std::size_t>(t)][k], expected[i]) << jobs[i].first << " / " << jobs[i].second;
+        }
+}
+
+TEST(Library, ListsTheCatalogue) {
+    ASSERT_EQ(glyphmate_type_count(), static_cast<int>(kCatalogue.size()));
+    for (int i = 0; i < glyphmate_type_count(); ++i)
+        EXPECT_EQ(glyphmate_type_name(i), kCatalogue[static_cast<std::size_t>(i)].name);
+    EXPECT_EQ(glyphmate_type_name(-1), nullptr);
+    EXPECT_EQ(glyphmate_type_name(glyphmate_type_count()), nullptr);
+    EXPECT_STREQ(glyphmate_version(), "1.0.0");
+    EXPECT_EQ(glyphmate_result_size(), sizeof(glyphmate_result));
+}
+
+// The text helpers write no further than the capacity they are given, and tell the whole size.
+TEST(Library, TextHelpersKeepToTheCapacity) {
+    char out[8];
+    std::memset(out, '#', sizeof out);
+    std::size_t lost = 9;
+    // "Aé€☃": A, 0xE9, 0x80; the snowman has no byte
+    EXPECT_EQ(glyphmate_utf8_to_windows_1252("A\u00E9\u20AC\u2603", 9, out, 2, &lost), 3u);
+    EXPECT_EQ(lost, 1u);
+    EXPECT_EQ(test::hex({out, 3}), "41 E9 23");
+    std::memset(out, '#', sizeof out);
+    EXPECT_EQ(glyphmate_windows_1252_to_utf8("A\xE9\x80", 3, out, 4), 6u);  // 1 + 2 + 3 bytes
+    EXPECT_EQ(test::hex({out, 5}), "41 C3 A9 E2 23");
+    EXPECT_EQ(glyphmate_windows_1252_to_utf8("A", 1, nullptr, 0), 1u);
+}
+
+}  // namespace
