@@ -7,7 +7,7 @@
 #include <glyphmate.h>
 
 #include "flow/catalogue.h"
-#include "flow/conversion_request.h"
+#include "flow/record_converter.h"
 #include "symbologies/codabar_code11.h"
 #include "symbologies/code128.h"
 #include "symbologies/code39.h"
@@ -70,7 +70,7 @@ const char* data_for(const glyphmate::CatalogueEntry& e) {
 // One record through the handler, the encoder and the preview, as the batch runs it.
 void flow(benchmark::State& state, const glyphmate::CatalogueEntry* entry) {
     glyphmate::InstalledFamilies none{[] { return std::vector<std::string>{}; }};
-    glyphmate::Converter converter(*entry, {}, none);
+    glyphmate::RecordConverter converter(*entry, {}, none);
     const std::string_view data = data_for(*entry);
     for (auto _ : state) benchmark::DoNotOptimize(&converter.run(data));
     state.SetItemsProcessed(state.iterations());

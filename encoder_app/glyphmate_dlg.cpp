@@ -17,7 +17,7 @@
 
 #include "encoder_app/about_dlg.h"
 #include "flow/catalogue.h"
-#include "flow/conversion_request.h"
+#include "flow/record_converter.h"
 #include "encoder_app/dialog_templates.h"
 #include "flow/dispatcher.h"
 #include "flow/win1252.h"

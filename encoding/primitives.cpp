@@ -1,6 +1,7 @@
 #include "encoding/primitives.h"
 
 #include <cstring>
+#include <initializer_list>
 
 namespace vnl {
 
@@ -8,6 +9,7 @@ namespace {
 // One buffer per thread: on one thread each call overwrites the last, as callers expect,
 // and callers on other threads never see it change under them.
 thread_local char result_buffer[kMaxConverted + 1];
+thread_local std::size_t result_length = 0;
 thread_local bool result_was_truncated = false;
 }  // namespace
 
@@ -50,6 +52,12 @@ bool append_in_set(char* s, const char* data, const char* set, std::size_t limit
     return false;
 }
 
+bool append_in_set(Glyphs& out, const char* data, const SetIndex& set, std::size_t limit) {
+    for (const char* p = data; *p != '\0'; ++p)
+        if (set(*p) >= 0 && !out.append(*p, limit)) return true;
+    return false;
+}
+
 int weighted_check(std::string_view part, const char* set, int cycle, int modulus) {
     int sum = 0;
     int weight = 1;
@@ -58,6 +66,16 @@ int weighted_check(std::string_view part, const char* set, int cycle, int modulu
         weight = weight == cycle ? 1 : weight + 1;
     }
     return sum;
+}
+
+char mod10_check_digit(std::string_view text) {
+    int sum = 0, weight = 3;
+    for (auto it = text.rbegin(); it != text.rend(); ++it) {
+        if (!is_digit(*it)) continue;
+        sum = (sum + weight * (*it - '0')) % 10;
+        weight = 4 - weight;
+    }
+    return static_cast<char>('0' + (10 - sum) % 10);
 }
 
 bool all_in_set(const char* data, const char* set) {
@@ -76,19 +94,31 @@ const char* return_result(std::string_view text, bool truncated) {
     const std::size_t n = text.size() < kMaxConverted ? text.size() : kMaxConverted;
     std::memcpy(result_buffer, text.data(), n);
     result_buffer[n] = '\0';
+    result_length = n;
     result_was_truncated = truncated || n < text.size();
     return result_buffer;
 }
 
 const char* return_symbol(std::string_view start, std::string_view data, std::string_view tail,
                           bool truncated) {
-    WorkBuffer symbol;
-    append_glyphs(symbol.text, start, kMaxConverted);
-    const bool fits = append_glyphs(symbol.text, data, kMaxConverted) &&
-                      append_glyphs(symbol.text, tail, kMaxConverted);
-    return return_result(symbol.view(), truncated || !fits);
+    // Assembled where it is returned: no working copy.
+    std::size_t n = 0;
+    bool fits = true;
+    for (const std::string_view run : {start, data, tail}) {
+        if (n + run.size() > kMaxConverted) {
+            fits = false;
+            break;
+        }
+        std::memcpy(result_buffer + n, run.data(), run.size());
+        n += run.size();
+    }
+    result_buffer[n] = '\0';
+    result_length = n;
+    result_was_truncated = truncated || !fits;
+    return result_buffer;
 }
 
 bool result_truncated() { return result_was_truncated; }
+std::size_t result_size() { return result_length; }
 
 }  // namespace vnl

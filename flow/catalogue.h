@@ -1,22 +1,17 @@
-// The sixteen symbologies of the Barcode Type list, in list order, with the handler each
-// runs, the variant number it passes and the font key it names its font by.
+// The Barcode Type list, in list order: each entry's display name, its symbology (rules
+// and handler) and the key its font is named by.
 #pragma once
 
 #include <array>
 #include <string_view>
 
-#include "flow/dialog_ops.h"
+#include "symbologies/symbology.h"
 
 namespace glyphmate {
 
-using Handler = void (*)(DialogOps& dialog, int variant);
-
-inline constexpr int kNoVariant = -1;
-
 struct CatalogueEntry {
     std::string_view name;
-    Handler handler;  // empty until the symbology is built; selecting it changes nothing
-    int variant;
+    const Symbology* symbology;
     std::string_view font_key;
 };
 

@@ -1,27 +1,14 @@
-// The operations through which the conversion flow and the symbology handlers read and
-// change the encoder dialog. Everything the flow does to a dialog goes through here, so it
-// runs the same against the Qt dialog, the console front end and the tests.
+// The operations through which the conversion flow reads and changes the encoder dialog.
+// Everything the flow does to a dialog goes through here, so it runs the same against the
+// Qt dialog, the headless dialog of the console and library, and the tests.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "symbologies/symbology.h"
+
 namespace glyphmate {
-
-// The user's options, exchanged with the controls as one record.
-struct OptionRecord {
-    int height_index = 2;  // 0 XS .. 4 XT; -1 when no height button is selected
-    std::string data = "VARNEL GLYPH MATE";
-    bool underlying_text = true;
-    bool full_ascii = false;
-    bool check_character = false;
-
-    friend bool operator==(const OptionRecord&, const OptionRecord&) = default;
-};
-
-// The option controls that handlers show, hide, enable and disable.
-enum class OptionControl { FullAscii, CheckCharacter, UnderlyingText, Addon, SupplementLabel, SupplementField };
-inline constexpr int kOptionControlCount = 6;
 
 struct FontDescription {
     std::string face;

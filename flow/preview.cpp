@@ -1,5 +1,7 @@
 #include "flow/preview.h"
 
+#include <string>
+
 namespace glyphmate {
 
 void show_preview(DialogOps& dialog, std::string_view font_name, std::string_view converted) {
@@ -8,13 +10,15 @@ void show_preview(DialogOps& dialog, std::string_view font_name, std::string_vie
         dialog.set_preview_text(converted);
         font.face = font_name;
     } else {
-        // One buffer a thread: a batch run asks this of every record.
-        thread_local std::string text;
-        text.assign("Font ").append(font_name).append(" not installed.");
-        dialog.set_preview_text(text);
+        dialog.set_preview_text(not_installed_text(font_name));
         font.face = kFallbackFace;
     }
     dialog.set_preview_font(font);
+}
+
+std::string not_installed_text(std::string_view font_name) {
+    std::string text("Font ");
+    return text.append(font_name).append(" not installed.");
 }
 
 }  // namespace glyphmate

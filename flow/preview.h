@@ -14,4 +14,7 @@ inline constexpr std::string_view kFallbackFace = "Arial";
 // Sets the preview in the named font, or says that it is not installed (in Arial).
 void show_preview(DialogOps& dialog, std::string_view font_name, std::string_view converted);
 
+// What the preview says in place of the converted string when its font is missing.
+std::string not_installed_text(std::string_view font_name);
+
 }  // namespace glyphmate

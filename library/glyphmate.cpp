@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "flow/catalogue.h"
-#include "flow/conversion_request.h"
+#include "flow/record_converter.h"
 #include "flow/win1252.h"
 #include "encoding/primitives.h"
 
@@ -95,7 +95,7 @@ void fill(glyphmate_result* out, const ConversionResult& r, int encoding) {
 }  // namespace
 
 struct glyphmate_converter {
-    Converter converter;
+    RecordConverter converter;
     int data_encoding;
     std::string data, supplement;  // scratch for input that needs carrying over
 };
@@ -133,13 +133,13 @@ int glyphmate_converter_new(const char* type, const glyphmate_options* options, 
     const CatalogueEntry* entry = find_entry(type);
     if (entry == nullptr) return GLYPHMATE_UNKNOWN_TYPE;
     try {
-        HeadlessDialog::FontQuery query;
+        RecordConverter::FontQuery query;
         if (fonts != nullptr)
             query = [fonts, context, name = std::string()](std::string_view family) mutable {
                 name.assign(family);  // the callback wants a terminated string
                 return fonts(name.c_str(), context) != 0;
             };
-        *converter = new glyphmate_converter{Converter(*entry, to_record(o), std::move(query)), o.data_encoding, {}, {}};
+        *converter = new glyphmate_converter{RecordConverter(*entry, to_record(o), std::move(query)), o.data_encoding, {}, {}};
         return GLYPHMATE_OK;
     } catch (...) {  // the flow throws only when memory runs out
         return GLYPHMATE_NO_MEMORY;
@@ -178,7 +178,7 @@ int glyphmate_convert(const char* type, const char* data, size_t data_length, co
     }
     try {
         // Everything lives on this call's stack: nothing is shared between threads.
-        glyphmate_converter c{Converter(*entry, to_record(o), HeadlessDialog::FontQuery()), o.data_encoding, {}, {}};
+        glyphmate_converter c{RecordConverter(*entry, to_record(o), RecordConverter::FontQuery()), o.data_encoding, {}, {}};
         return run(c, data, data_length, supplement, supplement_length, result);
     } catch (...) {
         clear(result);

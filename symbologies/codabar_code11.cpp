@@ -12,6 +12,7 @@ constexpr char kCodabarEncoderSet[] = "0123456789-$:/.+";
 
 static_assert(sizeof kCodabarEncoderSet - 1 == 16 && sizeof kCodabarAcceptedSet - 1 == 15);
 static_assert(sizeof kCode11Set - 1 == 11);
+constexpr SetIndex kCodabarEncoderIndex(kCodabarEncoderSet), kCode11Index(kCode11Set);
 
 constexpr int kCode11WeightCycleC = 10, kCode11WeightCycleK = 9, kCode11Modulus = 11;
 // From this many data characters on, Code 11 carries the second check digit K.
@@ -29,18 +30,63 @@ char code11_check(std::string_view part, int cycle) {
 }  // namespace
 
 const char* codabar_encode(const char* data) {
-    WorkBuffer part;
-    const bool truncated = append_in_set(part.text, data, kCodabarEncoderSet, kCodabarRoom);
+    Glyphs part;
+    const bool truncated = append_in_set(part, data, kCodabarEncoderIndex, kCodabarRoom);
     return return_symbol("A", part.view(), "B", truncated);
 }
 
 const char* code11_encode(const char* data) {
-    WorkBuffer part;
-    const bool truncated = append_in_set(part.text, data, kCode11Set, kCode11Room);
+    Glyphs part;
+    const bool truncated = append_in_set(part, data, kCode11Index, kCode11Room);
     const bool long_data = part.size() >= kCode11LongData;
-    append_char(part.text, code11_check(part.view(), kCode11WeightCycleC));
-    if (long_data) append_char(part.text, code11_check(part.view(), kCode11WeightCycleK));
+    part.append(code11_check(part.view(), kCode11WeightCycleC));
+    if (long_data) part.append(code11_check(part.view(), kCode11WeightCycleK));
     return return_symbol("[", part.view(), "]", truncated);
 }
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+namespace {
+using enum Set;
+
+constexpr std::string_view kCodabarNotes =
+    "Codabar is also called NW-7 in Japan. It has a character set of 16 characters: 0-9, -, $, /, . and +. "
+    "Start/stop characters can be either one of these four characters: A, B, C and D.";
+
+constexpr std::string_view kCode11Notes =
+    "Code11 is also known as USD-8. It is primarily used in labeling telecommunications equipment. It has a "
+    "character set including 0-9 and -.  ";
+}  // namespace
+
+void codabar_handler(const Record& record, Outcome& out) {
+    if (!vnl::all_in_set(record.data, vnl::kCodabarAcceptedSet)) out.report(kInvalidCharacters);
+    out.take(vnl::codabar_encode(record.data));
+}
+
+void code11_handler(const Record& record, Outcome& out) {
+    if (!vnl::all_in_set(record.data, vnl::kCode11Set)) out.report(kInvalidCharacters);
+    out.take(vnl::code11_encode(record.data));
+}
+
+// Neither has a user-chosen check character or a full-ASCII form; the Addon box stays as
+// the previous symbology left it. Codabar has no check character at all.
+const Symbology kCodabar{
+    .notes = kCodabarNotes,
+    .rule = {.full_ascii = {Off}, .check_character = {Keep, Off}, .underlying_text = {Keep, On},
+             .supplement_label = {Off}, .supplement_field = {Off}, .force_check = Off, .record = RecordStep::Write},
+    .takes_supplement = false,
+    .handler = codabar_handler,
+};
+
+// The check digits are always added: the Check Character flag keeps its value.
+const Symbology kCode11{
+    .notes = kCode11Notes,
+    .rule = {.full_ascii = {Off}, .check_character = {Keep, Off}, .underlying_text = {Keep, On},
+             .supplement_label = {Off}, .supplement_field = {Off}, .record = RecordStep::Write},
+    .takes_supplement = false,
+    .handler = code11_handler,
+};
+
+}  // namespace glyphmate

@@ -1,6 +1,8 @@
 // Codabar (fixed start "A", stop "B", no check character) and Code 11 (check digit C, and K
-// for longer data).
+// for longer data), and the rules of their entries.
 #pragma once
+
+#include "symbologies/symbology.h"
 
 namespace vnl {
 
@@ -15,3 +17,12 @@ const char* codabar_encode(const char* data);
 const char* code11_encode(const char* data);
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+void codabar_handler(const Record& record, Outcome& out);
+void code11_handler(const Record& record, Outcome& out);
+
+extern const Symbology kCodabar, kCode11;
+
+}  // namespace glyphmate

@@ -1,6 +1,7 @@
 #include "symbologies/code128.h"
 
 #include <cstring>
+#include <iterator>
 #include <initializer_list>
 #include <span>
 
@@ -61,6 +62,7 @@ constexpr std::array<char, N + 1> set_of(std::initializer_list<Range> ranges) {
 constexpr auto code128_set_a = set_of<102>({{0x20, 0x5F}, {0x01, 0x1F}, {0xC1, 0xC7}});
 constexpr auto code128_set_b = set_of<103>({{0x20, 0x7F}, {0xC1, 0xC7}});
 static_assert(code128_set_a[101] != '\0' && code128_set_b[102] != '\0');
+constexpr SetIndex kSetAIndex(code128_set_a.data()), kSetBIndex(code128_set_b.data());
 
 constexpr unsigned char kFnc1Glyph = 0xC7;
 constexpr unsigned char kShiftGlyph = 0xC3, kCodeBGlyph = 0xC5;
@@ -69,18 +71,16 @@ constexpr unsigned char kShiftGlyph = 0xC3, kCodeBGlyph = 0xC5;
 constexpr std::size_t kRoomData = kMaxConverted - 4;
 
 int set_a_value(unsigned char x) {
-    if (char_index(code128_set_a.data(), static_cast<char>(x)) < 0) return -1;
+    if (kSetAIndex(static_cast<char>(x)) < 0) return -1;
     if (x >= 0x20 && x <= 0x5F) return x - 0x20;  // 0 to 63
     if (x <= 0x1F) return x + 64;                 // 65 to 95
     return x - 0x61;                              // 96 to 102
 }
 
 int set_b_value(unsigned char x) {
-    if (char_index(code128_set_b.data(), static_cast<char>(x)) < 0) return -1;
+    if (kSetBIndex(static_cast<char>(x)) < 0) return -1;
     return x <= 0x7F ? x - 0x20 : x - 0x61;  // 0 to 95, 96 to 102
 }
-
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // The data glyphs of one symbol and its check sum. Each put is one unit (a symbol
 // character, or a code change with the character it is for) that is written whole or,
@@ -96,7 +96,7 @@ public:
         char glyphs[2];
         if (truncated_ || values.size() > std::size(glyphs)) return false;
         for (std::size_t i = 0; i < values.size(); ++i) glyphs[i] = static_cast<char>(glyph_of(values[i]));
-        if (!append_glyphs(part_.text, {glyphs, values.size()}, kRoomData)) {
+        if (!part_.append({glyphs, values.size()}, kRoomData)) {
             truncated_ = true;
             return false;
         }
@@ -118,7 +118,7 @@ private:
     int sum_;
     int count_ = 0;
     bool truncated_ = false;
-    WorkBuffer part_;
+    Glyphs part_;
 };
 
 const char* encode_fixed(const char* data, int start_value, int (*value_of)(unsigned char)) {
@@ -239,3 +239,56 @@ const char* encode_code128auto(const char* data) {
 }
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+namespace {
+using enum Set;
+
+struct Variant {
+    const char* (*encode)(const char*);
+    unsigned char lowest, highest;  // the data characters the variant encodes
+};
+constexpr Variant kVariants[] = {
+    {vnl::encode_code128a, 0x01, 0x5F},
+    {vnl::encode_code128b, 0x20, 0x7F},
+    {vnl::encode_code128c, '0', '9'},
+    {vnl::encode_code128auto, 0x01, 0x7F},
+};
+
+bool all_within(const char* data, unsigned char lowest, unsigned char highest) {
+    for (; *data != '\0'; ++data) {
+        const auto c = static_cast<unsigned char>(*data);
+        if (c < lowest || c > highest) return false;
+    }
+    return true;
+}
+
+// The check glyph is always written; Underlying Text only names the font.
+constexpr Symbology variant(std::string_view notes, int number) {
+    return {.notes = notes,
+            .rule = {.full_ascii = {Off}, .check_character = {Keep, Off}, .underlying_text = {Keep, On},
+                     .supplement_label = {Off}, .supplement_field = {Off}, .record = RecordStep::Write},
+            .takes_supplement = false,
+            .handler = code128_handler,
+            .variant = number};
+}
+}  // namespace
+
+void code128_handler(const Record& record, Outcome& out) {
+    if (record.variant < 0 || record.variant >= static_cast<int>(std::size(kVariants))) return;
+    const Variant& v = kVariants[record.variant];
+    // Function glyphs typed into the data (0xC1 to 0xC7) are reported too, though the
+    // fixed sets still write them.
+    if (!all_within(record.data, v.lowest, v.highest)) out.report(kInvalidCharacters);
+    out.take(v.encode(record.data));
+}
+
+const Symbology kCode128A = variant(
+    "Code128 Character set A is capable of encoding digits, capital characters and control characters.", 0);
+const Symbology kCode128B = variant("Code128 Character set B is capable of encoding printable characters.", 1);
+const Symbology kCode128C = variant("Code128 Character set C can only encode digits.", 2);
+const Symbology kCode128Auto =
+    variant("Code128 Auto produces the best results for input. It can encode all the ASCIIs.", 3);
+
+}  // namespace glyphmate

@@ -1,8 +1,11 @@
 // Code 128 in fixed code set A, B or C, and Auto, which chooses and changes code sets
-// itself. Every symbol value 0 to 105 has one glyph of its own in the Code 128 fonts.
+// itself, and the rules of the four entries. Every symbol value 0 to 105 has one glyph of
+// its own in the Code 128 fonts.
 #pragma once
 
 #include <array>
+
+#include "symbologies/symbology.h"
 
 namespace vnl {
 
@@ -28,3 +31,12 @@ const char* encode_code128c(const char* data);
 const char* encode_code128auto(const char* data);
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+// Code128A (variant 0), Code128B (1), Code128C (2) and Code128Auto (3).
+void code128_handler(const Record& record, Outcome& out);
+
+extern const Symbology kCode128A, kCode128B, kCode128C, kCode128Auto;
+
+}  // namespace glyphmate

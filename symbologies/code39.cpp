@@ -17,6 +17,8 @@ static_assert(sizeof kPlainSet - 1 == 43 && sizeof kValueSet - 1 == 43 && sizeof
 static_assert(sizeof kPairSet - 1 == 39 && sizeof kPairGlyphs - 1 == 39);
 static_assert(sizeof kCode39AcceptedSet - 1 == 43);
 
+constexpr SetIndex kPlainIndex(kPlainSet), kValueIndex(kValueSet), kPairIndex(kPairSet), kAcceptedIndex(kCode39AcceptedSet);
+
 constexpr char kSpaceGlyph = '=';
 constexpr unsigned char kExtendedStar = 0xF4, kExtendedEquals = 0xF0, kExtendedOpen = 0xF1,
                         kExtendedClose = 0xF2, kExtendedDel = 0xE0, kExtendedControl = 192;
@@ -41,24 +43,23 @@ char extended_glyph(unsigned char c) {
 }  // namespace
 
 const char* code39_plain(const char* data) {
-    WorkBuffer part;
+    Glyphs part;
     bool truncated = false;
     for (const char* p = data; *p != '\0' && !truncated; ++p) {
-        if (char_index(kPlainSet, *p) < 0) continue;
-        const char glyph = *p == ' ' ? kSpaceGlyph : *p;
-        truncated = !append_glyphs(part.text, {&glyph, 1}, kRoomStartStop);
+        if (kPlainIndex(*p) < 0) continue;
+        truncated = !part.append(*p == ' ' ? kSpaceGlyph : *p, kRoomStartStop);
     }
     return return_symbol("*", part.view(), "*", truncated);
 }
 
 const char* code39_with_check(const char* data) {
-    WorkBuffer part;
+    Glyphs part;
     bool truncated = false;
     int sum = 0;
     for (const char* p = data; *p != '\0' && !truncated; ++p) {
-        const int v = char_index(kValueSet, *p);
+        const int v = kValueIndex(*p);
         if (v < 0) continue;  // no value, so no glyph and nothing to add to the sum
-        truncated = !append_glyphs(part.text, {&kGlyphTable[v], 1}, kRoomWithCheck);
+        truncated = !part.append(kGlyphTable[v], kRoomWithCheck);
         if (!truncated) sum += v;
     }
     const char check[] = {kGlyphTable[sum % 43], '*', '\0'};
@@ -66,29 +67,89 @@ const char* code39_with_check(const char* data) {
 }
 
 const char* code39_full_ascii(const char* data) {
-    WorkBuffer part;
+    Glyphs part;
     bool truncated = false;
     for (const char* p = data; *p != '\0' && !truncated; ++p) {
-        const int at = char_index(kPairSet, *p);
+        const int at = kPairIndex(*p);
         char pair[2];
         if (at >= 0)
-            truncated = !append_glyphs(part.text, {&kPairGlyphs[at], 1}, kRoomStartStop);
+            truncated = !part.append(kPairGlyphs[at], kRoomStartStop);
         else if (full_ascii_pair(static_cast<unsigned char>(*p), pair))
-            truncated = !append_glyphs(part.text, {pair, 2}, kRoomStartStop);
+            truncated = !part.append({pair, 2}, kRoomStartStop);
     }
     return return_symbol("[", part.view(), "]", truncated);
 }
 
 const char* code39_extended(const char* data) {
-    WorkBuffer part;
+    Glyphs part;
     bool truncated = false;
     for (const char* p = data; *p != '\0' && !truncated; ++p) {
         const auto c = static_cast<unsigned char>(*p);
         if (c >= 128) continue;  // would draw another character's glyph (0xF4 draws "*")
-        const char glyph = extended_glyph(c);
-        truncated = !append_glyphs(part.text, {&glyph, 1}, kRoomStartStop);
+        truncated = !part.append(extended_glyph(c), kRoomStartStop);
     }
     return return_symbol("[", part.view(), "]", truncated);
 }
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+namespace {
+using enum Set;
+
+constexpr std::string_view kCode39Notes =
+    "Code39 is an alphanumeric symbology. No check digit is required. Start/stop characters are "
+    "mapped to *, [ and ].\r\n"
+    "The character set consists of 43 characters: A, B, C, D, E, F, G, H, I, J, K, L, M, N, O, P, "
+    "Q, R, S, T, U, V, W, X, Y, Z, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, -, ., *, $, /, +, %, SPACE. It is "
+    "possible to encode the full ASCII table using Code39 font.  ";
+
+constexpr std::string_view kCode39ExtNotes =
+    "Code39 Extended is also called Code39 Full ASCII. It can encode any ASCII characters. Our "
+    "font simplifies the encoding process. \r\n";
+
+bool all_accepted(const char* data) {
+    for (; *data != '\0'; ++data)
+        if (vnl::kAcceptedIndex(*data) < 0) return false;
+    return true;
+}
+}  // namespace
+
+void code39_handler(const Record& record, Outcome& out) {
+    const OptionRecord& options = record.options;
+    const bool valid = options.full_ascii ? vnl::all_ascii(record.data) : all_accepted(record.data);
+    if (!valid) out.report(kInvalidCharacters);
+    out.take(options.check_character ? vnl::code39_with_check(record.data)
+             : options.full_ascii    ? vnl::code39_full_ascii(record.data)
+                                     : vnl::code39_plain(record.data));
+}
+
+void code39_extended_handler(const Record& record, Outcome& out) {
+    if (!vnl::all_ascii(record.data)) out.report(kInvalidCharacters);
+    out.take(vnl::code39_extended(record.data));
+}
+
+// The supplement is hidden for both; Full ASCII off leaves the check character to the user.
+const Symbology kCode39{
+    .notes = kCode39Notes,
+    .web_site_lead = kMoreInformation,
+    .rule = {.full_ascii = {On, On}, .check_character = {Keep, On}, .underlying_text = {Keep, On},
+             .addon = {Off}, .supplement_label = {Off}, .supplement_field = {Off},
+             .full_ascii_clears_check = true},
+    .takes_supplement = false,
+    .handler = code39_handler,
+};
+
+// Every ASCII character has a glyph of its own, so Full ASCII means nothing and no check
+// character is written.
+const Symbology kCode39Extended{
+    .notes = kCode39ExtNotes,
+    .web_site_lead = "For more information,  visit ",
+    .rule = {.full_ascii = {On, Off}, .check_character = {Keep, Off}, .addon = {Off}, .supplement_label = {Off},
+             .supplement_field = {Off}, .force_check = Off, .record = RecordStep::Write},
+    .takes_supplement = false,
+    .handler = code39_extended_handler,
+};
+
+}  // namespace glyphmate

@@ -1,6 +1,9 @@
 // Code 39 in the plain form, with its modulo 43 check character, in its Full ASCII form
-// (shift pairs) and for the Code 39 Extended font (one glyph per ASCII character).
+// (shift pairs) and for the Code 39 Extended font (one glyph per ASCII character); the
+// rules of the Code39 and Code39 Extended entries.
 #pragma once
+
+#include "symbologies/symbology.h"
 
 namespace vnl {
 
@@ -13,3 +16,12 @@ const char* code39_full_ascii(const char* data);
 const char* code39_extended(const char* data);
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+void code39_handler(const Record& record, Outcome& out);
+void code39_extended_handler(const Record& record, Outcome& out);
+
+extern const Symbology kCode39, kCode39Extended;
+
+}  // namespace glyphmate

@@ -17,6 +17,7 @@ constexpr char kCheckGlyphs[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.=$/+%@#^&
 
 static_assert(sizeof kValueSet - 1 == 43 && sizeof kGlyphTable - 1 == 43);
 static_assert(sizeof kCheckGlyphs - 1 == 47);
+constexpr SetIndex kValueIndex(kValueSet);
 
 // The shift named by the shared full-ASCII table, as the Code 93 font draws it.
 char shift_glyph(char shift) {
@@ -36,21 +37,50 @@ constexpr std::size_t kRoomForData = kMaxConverted - 5;
 }  // namespace
 
 const char* code93_encode(const char* data) {
-    WorkBuffer part;
+    Glyphs part;
     bool truncated = false;
     for (const char* p = data; *p != '\0' && !truncated; ++p) {
-        const int v = char_index(kValueSet, *p);
+        const int v = kValueIndex(*p);
         char pair[2];
         if (v >= 0) {
-            truncated = !append_glyphs(part.text, {&kGlyphTable[v], 1}, kRoomForData);
+            truncated = !part.append(kGlyphTable[v], kRoomForData);
         } else if (full_ascii_pair(static_cast<unsigned char>(*p), pair)) {
             pair[0] = shift_glyph(pair[0]);
-            truncated = !append_glyphs(part.text, {pair, 2}, kRoomForData);
+            truncated = !part.append({pair, 2}, kRoomForData);
         }
     }
-    append_char(part.text, kCheckGlyphs[weighted_check(part.view(), kCheckGlyphs, kWeightCycleC, kModulus)]);
-    append_char(part.text, kCheckGlyphs[weighted_check(part.view(), kCheckGlyphs, kWeightCycleK, kModulus)]);
+    part.append(kCheckGlyphs[weighted_check(part.view(), kCheckGlyphs, kWeightCycleC, kModulus)]);
+    part.append(kCheckGlyphs[weighted_check(part.view(), kCheckGlyphs, kWeightCycleK, kModulus)]);
     return return_symbol("[", part.view(), "]|", truncated);
 }
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+namespace {
+using enum Set;
+
+constexpr std::string_view kCode93Notes =
+    "Code93 is capable of encoding all ASCII characters. The native character set is the same as the one of "
+    "Code39, however, Code93 introduces 4 special characters to encode any ASCII character. Two check "
+    "characters are required.\r\n";
+}  // namespace
+
+void code93_handler(const Record& record, Outcome& out) {
+    if (!vnl::all_ascii(record.data)) out.report(kInvalidCharacters);
+    out.take(vnl::code93_encode(record.data));
+}
+
+// Every ASCII character is encoded and both check characters are always added, so neither
+// box is the user's to change; the Check Character flag is left as it is.
+const Symbology kCode93{
+    .notes = kCode93Notes,
+    .web_site_lead = kMoreInformation,
+    .rule = {.full_ascii = {On, Off}, .check_character = {Keep, Off}, .addon = {Off}, .supplement_label = {Off},
+             .supplement_field = {Off}, .force_full_ascii = On, .record = RecordStep::Write},
+    .takes_supplement = false,
+    .handler = code93_handler,
+};
+
+}  // namespace glyphmate

@@ -1,6 +1,8 @@
 // Code 93: the 43 native characters as one glyph each, every other ASCII character as a
-// shift glyph and a letter, always closed by the check characters C and K.
+// shift glyph and a letter, always closed by the check characters C and K; the Code93 entry.
 #pragma once
+
+#include "symbologies/symbology.h"
 
 namespace vnl {
 
@@ -8,3 +10,11 @@ namespace vnl {
 const char* code93_encode(const char* data);
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+void code93_handler(const Record& record, Outcome& out);
+
+extern const Symbology kCode93;
+
+}  // namespace glyphmate

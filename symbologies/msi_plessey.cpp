@@ -13,7 +13,8 @@ namespace {
 // place, so the digit sum of 2 x N is the sum of these over N's digits, for any length.
 constexpr int kDoubledDigitSum[] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
 
-static_assert(sizeof kMsiDigits - 1 == 10 && std::size(kDoubledDigitSum) == 10);
+static_assert(std::size(kDoubledDigitSum) == 10);
+constexpr SetIndex kDigitIndex(kDigits);
 
 constexpr std::size_t kRoomWithCheck = kMaxConverted - 3;
 
@@ -33,10 +34,36 @@ char msi_check(std::string_view digits) {
 }  // namespace
 
 const char* encode_msi(const char* data) {
-    WorkBuffer digits;
-    const bool truncated = append_in_set(digits.text, data, kMsiDigits, kRoomWithCheck);
-    append_char(digits.text, msi_check(digits.view()));
+    Glyphs digits;
+    const bool truncated = append_in_set(digits, data, kDigitIndex, kRoomWithCheck);
+    digits.append(msi_check(digits.view()));
     return return_symbol("[", digits.view(), "]", truncated);
 }
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+namespace {
+using enum Set;
+
+constexpr std::string_view kMsiNotes =
+    "MSI/Plessey symbology is used primarily for inventory control. It can only encode numeric data. A modulo "
+    "10 check digit is required.";
+}  // namespace
+
+void msi_handler(const Record& record, Outcome& out) {
+    if (!vnl::all_in_set(record.data, vnl::kDigits)) out.report(kInvalidCharacters);
+    out.take(vnl::encode_msi(record.data));
+}
+
+// The check digit is always there; the box shows it, and the flag stays on afterwards.
+const Symbology kMsiPlessey{
+    .notes = kMsiNotes,
+    .rule = {.full_ascii = {Off}, .check_character = {Keep, Off}, .underlying_text = {Keep, On},
+             .supplement_label = {Off}, .supplement_field = {Off}, .force_check = On, .record = RecordStep::Write},
+    .takes_supplement = false,
+    .handler = msi_handler,
+};
+
+}  // namespace glyphmate

@@ -1,11 +1,20 @@
-// MSI/Plessey: one glyph per digit and the modulo 10 check digit, always present.
+// MSI/Plessey: one glyph per digit and the modulo 10 check digit, always present; the rules
+// of its entry.
 #pragma once
 
-namespace vnl {
+#include "symbologies/symbology.h"
 
-inline constexpr char kMsiDigits[] = "0123456789";
+namespace vnl {
 
 // "[" + digits + check digit + "]"; non-digits are dropped.
 const char* encode_msi(const char* data);
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+void msi_handler(const Record& record, Outcome& out);
+
+extern const Symbology kMsiPlessey;
+
+}  // namespace glyphmate

@@ -8,7 +8,7 @@ namespace vnl {
 
 namespace {
 
-static_assert(sizeof kTwoOfFiveDigits - 1 == 10);
+constexpr SetIndex kDigitIndex(kDigits);
 
 // ITF pair values 0..93 are drawn at 0x21..0x7E, 94..99 at 0xC4..0xC9.
 constexpr int kItfLowOffset = 0x21, kItfHighOffset = 0x66, kItfFirstHigh = 94;
@@ -20,21 +20,10 @@ constexpr std::size_t kCode25CheckRoom = kMaxConverted - 3;
 constexpr std::size_t kItfMaxPairs = kMaxConverted - 2;
 constexpr std::size_t kItfMaxDigits = 2 * kItfMaxPairs;
 
-// The standard modulo 10 check digit: from the right, weights 3, 1, 3, 1, ...
-char mod10_check(std::string_view digits) {
-    int sum = 0;
-    int weight = 3;
-    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-        sum = (sum + (*it - '0') * weight) % 10;
-        weight = 4 - weight;
-    }
-    return static_cast<char>('0' + (10 - sum) % 10);
-}
-
 const char* code25(const char* data, bool with_check) {
-    WorkBuffer digits;
-    const bool truncated = append_in_set(digits.text, data, kTwoOfFiveDigits, with_check ? kCode25CheckRoom : kCode25Room);
-    if (with_check) append_char(digits.text, mod10_check(digits.view()));
+    Glyphs digits;
+    const bool truncated = append_in_set(digits, data, kDigitIndex, with_check ? kCode25CheckRoom : kCode25Room);
+    if (with_check) digits.append(mod10_check_digit(digits.view()));
     return return_symbol("[", digits.view(), "]", truncated);
 }
 
@@ -52,7 +41,7 @@ const char* itf25(const char* data, bool with_check) {
     std::size_t count = 0;
     bool truncated = false;
     for (const char* p = data; *p != '\0' && !truncated; ++p) {
-        if (char_index(kTwoOfFiveDigits, *p) < 0) continue;
+        if (!is_digit(*p)) continue;
         if (count == room)
             truncated = true;
         else
@@ -63,12 +52,12 @@ const char* itf25(const char* data, bool with_check) {
     char* first = pad ? digits : digits + 1;
     if (pad) ++count;
     if (with_check) {
-        first[count] = mod10_check({first, count});
+        first[count] = mod10_check_digit({first, count});
         ++count;
     }
 
-    WorkBuffer pairs;
-    for (std::size_t i = 0; i + 1 < count; i += 2) append_char(pairs.text, itf_glyph(first[i], first[i + 1]));
+    Glyphs pairs;
+    for (std::size_t i = 0; i + 1 < count; i += 2) pairs.append(itf_glyph(first[i], first[i + 1]));
     return return_symbol({&kItfStart, 1}, pairs.view(), {&kItfStop, 1}, truncated);
 }
 
@@ -80,3 +69,54 @@ const char* encode_itf25(const char* data) { return itf25(data, false); }
 const char* encode_itf25_check(const char* data) { return itf25(data, true); }
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+namespace {
+using enum Set;
+
+constexpr std::string_view kCode25Notes =
+    "Code25 is also called standard 2 of 5, Industry 2 of 5 or 2 of 5. It is a low density numeric symbology. "
+    "Check digit is optional.";
+
+constexpr std::string_view kItf25Notes =
+    "Interleaved 2 of 5 is also called ITF-25. It is a high-density numeric symbology based on the standard 2 "
+    "of 5 symbology. Check digit is optional.";
+
+void convert_digits(const Record& record, Outcome& out, const char* (*plain)(const char*),
+                    const char* (*with_check)(const char*)) {
+    if (!vnl::all_in_set(record.data, vnl::kDigits)) out.report(kInvalidCharacters);
+    out.take((record.options.check_character ? with_check : plain)(record.data));
+}
+
+// The check digit is the user's choice in both; the Addon box stays as it was.
+constexpr OptionRule two_of_five_rule(RecordStep record) {
+    return {.full_ascii = {Off}, .check_character = {Keep, On}, .underlying_text = {Keep, On},
+            .supplement_label = {Off}, .supplement_field = {Off}, .record = record};
+}
+}  // namespace
+
+void code25_handler(const Record& record, Outcome& out) {
+    convert_digits(record, out, vnl::encode_code25, vnl::encode_code25_check);
+}
+
+void itf25_handler(const Record& record, Outcome& out) {
+    convert_digits(record, out, vnl::encode_itf25, vnl::encode_itf25_check);
+}
+
+// Code25 takes the flags from the controls again; ITF shows its record in them.
+const Symbology kCode25{
+    .notes = kCode25Notes,
+    .rule = two_of_five_rule(RecordStep::Read),
+    .takes_supplement = false,
+    .handler = code25_handler,
+};
+
+const Symbology kInterleaved2of5{
+    .notes = kItf25Notes,
+    .rule = two_of_five_rule(RecordStep::Write),
+    .takes_supplement = false,
+    .handler = itf25_handler,
+};
+
+}  // namespace glyphmate

@@ -1,10 +1,11 @@
 // Code 25 (standard 2 of 5, one glyph per digit) and Interleaved 2 of 5 (one glyph per pair
-// of digits), each without and with the modulo 10 check digit. Non-digits are dropped.
+// of digits), each without and with the modulo 10 check digit; the rules of both entries.
+// Non-digits are dropped.
 #pragma once
 
-namespace vnl {
+#include "symbologies/symbology.h"
 
-inline constexpr char kTwoOfFiveDigits[] = "0123456789";
+namespace vnl {
 
 // "[" + digits + "]".
 const char* encode_code25(const char* data);
@@ -17,3 +18,12 @@ const char* encode_itf25(const char* data);
 const char* encode_itf25_check(const char* data);
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+void code25_handler(const Record& record, Outcome& out);
+void itf25_handler(const Record& record, Outcome& out);
+
+extern const Symbology kCode25, kInterleaved2of5;
+
+}  // namespace glyphmate

@@ -2,6 +2,10 @@
 
 #include <array>
 #include <cstring>
+#include <iterator>
+#include <string>
+
+#include "symbologies/upc_ean_addons.h"
 
 namespace vnl {
 
@@ -50,55 +54,41 @@ constexpr bool all_of_length(const std::array<std::string_view, 10>& table, std:
 static_assert(all_of_length(kEan13Parity, 6) && all_of_length(kUpceParity, 6));
 static_assert(all_of_length(kUpceExpansion, 11));
 
-constexpr char kDigits[] = "0123456789";
 constexpr char kLeftGuard = '[', kCentreGuard = '|', kRightGuard = ']', kUpceEndGuard = '\'';
-constexpr unsigned char kOutsideZero = 0xC0, kNoGlyph = 0xFF;
+constexpr unsigned char kOutsideZero = 0xC0;
 
 constexpr std::size_t kUpcaDigits = 11, kUpceDigits = 6, kEan13Digits = 12, kEan8Digits = 7;
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-
-char glyph(const DigitGlyphs& table, char digit) {
-    const int at = char_index(table.keys.data(), digit);
-    return at < 0 ? static_cast<char>(kNoGlyph) : table.glyphs[static_cast<std::size_t>(at)];
-}
+// Callers pass digits only: the encoders keep nothing else.
+char glyph(const DigitGlyphs& table, char digit) { return table.glyphs[table.keys.find(digit)]; }
 
 // The printed digit beside the guard bars.
-char outside_digit(char digit) {
-    return is_digit(digit) ? static_cast<char>(kOutsideZero + (digit - '0')) : static_cast<char>(kNoGlyph);
-}
+char outside_digit(char digit) { return static_cast<char>(kOutsideZero + (digit - '0')); }
 
 // The digits of the data, every other character dropped; their number. A full buffer is
 // already the wrong number for every symbology, so the rest of the data is not read.
 std::size_t keep_digits(const char* data, WorkBuffer& digits) {
-    for (const char* p = data; *p != '\0'; ++p)
-        if (char_index(kDigits, *p) >= 0 && append_char(digits.text, *p) < 0) break;
-    return digits.size();
+    std::size_t n = 0;
+    for (const char* p = data; *p != '\0' && n < kMaxConverted; ++p)
+        if (is_digit(*p)) digits.text[n++] = *p;
+    digits.text[n] = '\0';
+    return n;
 }
 
-void put(WorkBuffer& out, char c) { append_char(out.text, c); }
+void put(Glyphs& out, char c) { out.append(c); }
 
 // One digit of d for each parity letter, in set A or B as the letter says.
-void put_by_parity(WorkBuffer& out, const char* d, std::string_view parity) {
+void put_by_parity(Glyphs& out, const char* d, std::string_view parity) {
     for (std::size_t i = 0; i < parity.size(); ++i) put(out, glyph(parity[i] == 'A' ? kSetA : kSetB, d[i]));
 }
 
-void put_in_set(WorkBuffer& out, const DigitGlyphs& set, const char* d, std::size_t count) {
+void put_in_set(Glyphs& out, const DigitGlyphs& set, const char* d, std::size_t count) {
     for (std::size_t i = 0; i < count; ++i) put(out, glyph(set, d[i]));
 }
 
 }  // namespace
 
-char upc_ean_check_digit(const char* digits) {
-    int sum = 0, weight = 3;
-    for (std::size_t i = std::strlen(digits); i-- > 0;) {
-        if (!is_digit(digits[i])) continue;
-        sum += weight * (digits[i] - '0');
-        weight = 4 - weight;
-    }
-    const int r = sum % 10;
-    return static_cast<char>('0' + (r == 0 ? 0 : 10 - r));
-}
+char upc_ean_check_digit(const char* digits) { return mod10_check_digit(digits); }
 
 int upce_expand(const char* upce, WorkBuffer& upca) {
     if (std::strlen(upce) != kUpceDigits + 1 || upce[0] != '0' || !all_in_set(upce, kDigits)) return 0;
@@ -119,7 +109,7 @@ const char* upca_encode(const char* data) {
     const char* d = digits.text;
     const char k = upc_ean_check_digit(d);
 
-    WorkBuffer out;
+    Glyphs out;
     put(out, outside_digit(d[0]));
     put(out, kLeftGuard);
     put(out, glyph(kUpcaFirst, d[0]));
@@ -136,12 +126,12 @@ const char* upce_encode(const char* data) {
     WorkBuffer digits;
     if (keep_digits(data, digits) != kUpceDigits) return return_result(kInvalidLength);
     WorkBuffer system0, expansion;
-    put(system0, '0');
+    system0.text[0] = '0';
     std::strcat(system0.text, digits.text);
     if (upce_expand(system0.text, expansion) == 0) return return_result(kInvalidUpceNumber);
     const char k = upc_ean_check_digit(expansion.text);
 
-    WorkBuffer out;
+    Glyphs out;
     put(out, outside_digit('0'));
     put(out, kLeftGuard);
     put_by_parity(out, digits.text, kUpceParity[static_cast<std::size_t>(k - '0')]);
@@ -156,7 +146,7 @@ const char* ean13_encode(const char* data) {
     const char* d = digits.text;
     const char k = upc_ean_check_digit(d);
 
-    WorkBuffer out;
+    Glyphs out;
     put(out, outside_digit(d[0]));
     put(out, kLeftGuard);
     put_by_parity(out, d + 1, kEan13Parity[static_cast<std::size_t>(d[0] - '0')]);
@@ -173,7 +163,7 @@ const char* ean8_encode(const char* data) {
     const char* d = digits.text;
     const char k = upc_ean_check_digit(d);
 
-    WorkBuffer out;
+    Glyphs out;
     put(out, kLeftGuard);
     put_in_set(out, kSetA, d, 4);
     put(out, kCentreGuard);
@@ -184,3 +174,59 @@ const char* ean8_encode(const char* data) {
 }
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+namespace {
+using enum Set;
+
+struct Member {
+    std::size_t digits;  // the data digits, without the check digit
+    const char* (*encode)(const char*);
+};
+constexpr Member kMembers[] = {{11, vnl::upca_encode}, {6, vnl::upce_encode}, {12, vnl::ean13_encode}, {7, vnl::ean8_encode}};
+
+constexpr std::string_view kInvalidUpce =
+    "Invalid UPC-E number: when the last digit is 3, the third digit must be 3 to 9.";
+
+// The check digit is always computed and the font always prints the digits; the
+// supplement is shown, the Addon box left alone.
+constexpr OptionRule kRule{.full_ascii = {Off}, .check_character = {Keep, Off}, .underlying_text = {Keep, Off},
+                           .supplement_label = {On}, .supplement_field = {On}, .force_check = On, .force_text = On,
+                           .record = RecordStep::Write};
+
+constexpr Symbology member(std::string_view notes, std::string_view web_site_lead, int variant) {
+    return {.notes = notes, .web_site_lead = web_site_lead, .rule = kRule, .takes_supplement = true,
+            .handler = upc_ean_handler, .variant = variant};
+}
+constexpr std::string_view kEanWebSite = " For more information, visit ";
+}  // namespace
+
+void upc_ean_handler(const Record& record, Outcome& out) {
+    if (record.variant < 0 || record.variant >= static_cast<int>(std::size(kMembers))) return;
+    const Member& m = kMembers[record.variant];
+    if (!vnl::all_in_set(record.data, vnl::kDigits))
+        out.report(kInvalidCharacters);
+    else if (record.size != m.digits)
+        out.report("Only " + std::to_string(m.digits) + " digits are allowed.");
+
+    const char* symbol = m.encode(record.data);
+    const std::string_view main(symbol, vnl::result_size());
+    if (main == vnl::kInvalidUpceNumber) out.report(kInvalidUpce);
+    if (record.supplement[0] == '\0') {
+        out.converted = main;
+        return;
+    }
+    out.composed.assign(main).append(1, ' ');
+    const char* addon = vnl::addon_encode(record.supplement);
+    out.composed.append(addon, vnl::result_size());
+    out.converted = out.composed;
+}
+
+const Symbology kUpcA = member("UPC-A is used in retail industry. A UPC-A number consists of 11 digits of numeric data.", {}, 0);
+const Symbology kUpcE = member(
+    "UPC-E is the abbriviation form of a UPC-A number. It consists of 6 digits with a implied number system 0.", {}, 1);
+const Symbology kEan13 = member("EAN13 encodes 12 digits of numeric data.", kEanWebSite, 2);
+const Symbology kEan8 = member("EAN8 is the abbriviation form of a EAN-8 number.", kEanWebSite, 3);
+
+}  // namespace glyphmate

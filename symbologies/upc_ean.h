@@ -1,10 +1,12 @@
 // UPC-A, UPC-E, EAN-13 and EAN-8 for the one retail font family: the modulo 10 check digit,
-// the UPC-E zero-suppression expansion and the four encoders.
+// the UPC-E zero-suppression expansion, the four encoders and the rules of the four entries,
+// which take the add-on of upc_ean_addons.h.
 #pragma once
 
 #include <string_view>
 
 #include "encoding/primitives.h"
+#include "symbologies/symbology.h"
 
 namespace vnl {
 
@@ -28,3 +30,12 @@ const char* ean13_encode(const char* data);
 const char* ean8_encode(const char* data);
 
 }  // namespace vnl
+
+namespace glyphmate {
+
+// UPC-A (variant 0), UPC-E (1), EAN-13 (2) and EAN-8 (3), with the optional add-on.
+void upc_ean_handler(const Record& record, Outcome& out);
+
+extern const Symbology kUpcA, kUpcE, kEan13, kEan8;
+
+}  // namespace glyphmate

@@ -29,7 +29,6 @@ constexpr bool all_of_length(const std::array<std::string_view, N>& rows, std::s
 }
 static_assert(all_of_length(kAddon2Parity, 2) && all_of_length(kAddon5Parity, 5));
 
-constexpr char kDigits[] = "0123456789";
 constexpr char kAddonStart = '{', kDelineator = '\\';
 constexpr unsigned char kNoGlyph = 0xFF;
 
@@ -73,7 +72,7 @@ int addon5_encode(const char* digits, WorkBuffer& out) {
 const char* addon_encode(const char* supplement) {
     WorkBuffer digits;
     for (const char* p = supplement; *p != '\0'; ++p)
-        if (char_index(kDigits, *p) >= 0 && append_char(digits.text, *p) < 0) break;  // full: neither 2 nor 5
+        if (is_digit(*p) && append_char(digits.text, *p) < 0) break;  // full: neither 2 nor 5
     WorkBuffer addon;
     if (digits.size() == 2) addon2_encode(digits.text, addon);
     if (digits.size() == 5) addon5_encode(digits.text, addon);

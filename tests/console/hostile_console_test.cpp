@@ -18,7 +18,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/catalogue.h"
-#include "flow/conversion_request.h"
+#include "flow/record_converter.h"
 #include "flow/win1252.h"
 #include "process.h"
 #include "test_support.h"
@@ -118,7 +118,7 @@ TEST(HostileConsole, EveryByteThroughTheBatchAsTheDialogConvertsIt) {
             glyphmate::ConversionRequest request;
             request.type = entry.name;
             request.data = records[i];
-            const auto dialog = glyphmate::convert(request, none);
+            const auto dialog = glyphmate::convert_one(request, none);
             EXPECT_EQ(out[i], glyphmate::cp1252_to_utf8(dialog->state.converted)) << entry.name << " " << test::hex(records[i]);
             if (!dialog->state.status.empty()) expected_err += std::to_string(i + 1) + ": " + dialog->state.status + "\n";
         }

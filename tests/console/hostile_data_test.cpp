@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/catalogue.h"
-#include "flow/conversion_request.h"
+#include "flow/record_converter.h"
 #include "test_support.h"
 #include "verify/flow_check.h"
 
@@ -43,7 +43,7 @@ glyphmate::InstalledFamilies& no_fonts() {
 
 // Converts and checks every rule; the findings, "" when none.
 std::string convert_and_check(const ConversionRequest& request) {
-    const auto result = glyphmate::convert(request, no_fonts());
+    const auto result = glyphmate::convert_one(request, no_fonts());
     if (!result) return "no conversion";
     return verify::check_conversion(verify::before_request(request), {result->state, result->options});
 }
@@ -53,7 +53,7 @@ double seconds_to_convert(const ConversionRequest& request) {
     double best = 1e9;
     for (int i = 0; i < 3; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        (void)glyphmate::convert(request, no_fonts());
+        (void)glyphmate::convert_one(request, no_fonts());
         best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     return best;
@@ -78,7 +78,7 @@ protected:
 // Digits are valid data of every symbology: the only message is the one for the length.
 TEST_P(HostileData, AMillionCharactersInLinearTime) {
     ConversionRequest r = request(repeated_digits(1'000'000));
-    const auto result = glyphmate::convert(r, no_fonts());
+    const auto result = glyphmate::convert_one(r, no_fonts());
     ASSERT_TRUE(result);
     EXPECT_LE(result->state.converted.size(), 255u);
     EXPECT_EQ(convert_and_check(r), "");

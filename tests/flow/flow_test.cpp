@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/catalogue.h"
-#include "flow/conversion_request.h"
+#include "flow/record_converter.h"
 #include "flow/font_naming.h"
 #include "flow/preview.h"
 #include "flow_fixture.h"
@@ -24,13 +24,13 @@ TEST(Catalogue, ListsTheSixteenEntriesInOrder) {
 }
 
 TEST(Catalogue, VariantsAndFontKeys) {
-    EXPECT_EQ(find_entry("UPC-A")->variant, 0);
-    EXPECT_EQ(find_entry("EAN-8")->variant, 3);
-    EXPECT_EQ(find_entry("Code128A")->variant, 4);
-    EXPECT_EQ(find_entry("Code128Auto")->variant, 7);
+    EXPECT_EQ(find_entry("UPC-A")->symbology->variant, 0);
+    EXPECT_EQ(find_entry("EAN-8")->symbology->variant, 3);
+    EXPECT_EQ(find_entry("EAN-8")->symbology->handler, find_entry("UPC-A")->symbology->handler);
+    EXPECT_EQ(find_entry("Code128A")->symbology->variant, 0);
+    EXPECT_EQ(find_entry("Code128Auto")->symbology->variant, 3);
     EXPECT_EQ(find_entry("Code128Auto")->font_key, "Code128A");
     EXPECT_EQ(find_entry("EAN-13")->font_key, "UEB");
-    EXPECT_EQ(find_entry("Code39")->variant, kNoVariant);
 }
 
 TEST(Catalogue, NamesMatchWithoutRegardToCase) {
@@ -119,14 +119,14 @@ TEST(Convert, GivesWhatTheDialogShows) {
     InstalledFamilies none{[] { return std::vector<std::string>{}; }};
     ConversionRequest request{.type = "code39", .data = "CODE39", .supplement = {}, .options = {}, .input_lost = false};
     request.options.check_character = true;
-    const auto result = convert(request, none);
+    const auto result = convert_one(request, none);
     ASSERT_TRUE(result);
     EXPECT_EQ(result->entry->name, "Code39");
     EXPECT_EQ(result->state.converted, "*CODE39W*");
     EXPECT_EQ(result->font, "VNL Code39MA");
     EXPECT_FALSE(result->font_installed);
     EXPECT_TRUE(result->options.check_character);
-    EXPECT_FALSE(convert({.type = "Code 39"}, none));
+    EXPECT_FALSE(convert_one({.type = "Code 39"}, none));
 }
 
 TEST(Convert, InputTheCoreNeverSawIsReported) {
@@ -134,9 +134,9 @@ TEST(Convert, InputTheCoreNeverSawIsReported) {
     ConversionRequest request;
     request.data = "AB";
     request.input_lost = true;
-    EXPECT_EQ(convert(request, none)->state.status, "Invalid character(s) found in the input.");
+    EXPECT_EQ(convert_one(request, none)->state.status, "Invalid character(s) found in the input.");
     request.data = "ab";  // the handler found it too: said once
-    EXPECT_EQ(convert(request, none)->state.status, "Invalid character(s) found in the input.");
+    EXPECT_EQ(convert_one(request, none)->state.status, "Invalid character(s) found in the input.");
 }
 
 // The font the flow names for the preview is the font a request reports, for every entry.
@@ -149,13 +149,12 @@ TEST(Convert, FontAgreesWithThePreviewForEveryEntry) {
         return names;
     }};
     for (const CatalogueEntry& e : kCatalogue) {
-        if (e.handler == nullptr) continue;
         for (int h = 0; h < 5; ++h) {
             ConversionRequest request;
             request.type = e.name;
             request.options.height_index = h;
             request.options.underlying_text = h % 2 == 0;
-            const auto result = convert(request, all);
+            const auto result = convert_one(request, all);
             EXPECT_EQ(result->state.preview_font.face, result->font) << e.name;
             EXPECT_TRUE(result->font_installed);
         }

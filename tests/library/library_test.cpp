@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/catalogue.h"
-#include "flow/conversion_request.h"
+#include "flow/record_converter.h"
 #include "flow/win1252.h"
 #include "flow/sample_records.h"
 #include "test_support.h"
@@ -31,7 +31,7 @@ glyphmate_result convert_c(const std::string& type, const std::string& data, con
     return r;
 }
 
-// The library gives what the flow's own convert() gives, for every entry, record and a
+// The library gives what the flow's own convert_one() gives, for every entry, record and a
 // few option sets, texts carried into UTF-8.
 TEST(Library, AgreesWithTheFlowForEveryEntry) {
     InstalledFamilies none{[] { return std::vector<std::string>{}; }};
@@ -46,7 +46,7 @@ TEST(Library, AgreesWithTheFlowForEveryEntry) {
                 request.options.underlying_text = o.underlying_text != 0;
                 request.options.full_ascii = o.full_ascii != 0;
                 request.options.check_character = o.check_character != 0;
-                const ConversionResult flow = *convert(request, none);
+                const ConversionResult flow = *convert_one(request, none);
 
                 int code = -9;
                 const glyphmate_result lib = convert_c(std::string(e.name), record, "12", o, &code);

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "flow/conversion_request.h"
+#include "flow/record_converter.h"
 #include "symbologies/code128.h"
 #include "encoding/primitives.h"
 #include "test_support.h"
@@ -25,7 +25,7 @@ TEST(Findings, Code128AutoCutsNothingWhereOnlyAByteWithoutValueIsLeft) {
     EXPECT_FALSE(vnl::result_truncated());
 
     glyphmate::InstalledFamilies none{[] { return std::vector<std::string>{}; }};
-    const auto result = glyphmate::convert({.type = "Code128Auto", .data = data}, none);
+    const auto result = glyphmate::convert_one({.type = "Code128Auto", .data = data}, none);
     EXPECT_EQ(result->state.status, "Invalid character(s) found in the input.");
 
     // Data that can be encoded after it is still cut, and said to be.

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "flow/conversion_request.h"
+#include "flow/record_converter.h"
 #include "flow/headless_dialog.h"
 #include "verify/read_back.h"
 
@@ -21,7 +21,7 @@ struct Snapshot {
     glyphmate::OptionRecord record;
 };
 
-// The dialog convert() starts from for this request.
+// The dialog convert_one() starts from for this request.
 Snapshot before_request(const glyphmate::ConversionRequest& request);
 
 // What a symbol carries for the user's data: the characters its encoder keeps (with the

@@ -1,5 +1,5 @@
-// One conversion without a window: the options as the user would set them, run through
-// the same flow as the dialog, and everything the dialog would then show.
+// Conversions without a window: one request run through the same flow as the dialog, or a
+// run of records of one entry, and everything the dialog would then show.
 #pragma once
 
 #include <optional>
@@ -31,17 +31,19 @@ struct ConversionResult {
 // the handler's check: the status line then leads with the invalid-characters message, once.
 void report_lost_input(std::string& status);
 
-// Runs the conversion; nothing when the type names no catalogue entry.
-std::optional<ConversionResult> convert(const ConversionRequest& request, InstalledFamilies& fonts);
+// Runs one request in a headless dialog; nothing when the type names no catalogue entry.
+std::optional<ConversionResult> convert_one(const ConversionRequest& request, InstalledFamilies& fonts);
 
-// Many conversions of one catalogue entry, each from the same starting options, as a
-// fresh dialog would run them: no record's result depends on the records before it. The
-// entry is looked up and the dialog built once, and the buffers of one record are reused
-// for the next, so a run of records costs little beyond the handler itself.
-class Converter {
+// Many records of one catalogue entry, each from the same starting options, with the
+// results a fresh dialog would show for each. The entry's rules, which do not depend on the
+// data, are applied once, as are the font name and the question whether it is installed;
+// each record then costs its handler and the copies of its texts.
+class RecordConverter {
 public:
-    Converter(const CatalogueEntry& entry, const OptionRecord& options, InstalledFamilies& fonts);
-    Converter(const CatalogueEntry& entry, const OptionRecord& options, HeadlessDialog::FontQuery installed);
+    using FontQuery = HeadlessDialog::FontQuery;
+
+    RecordConverter(const CatalogueEntry& entry, const OptionRecord& options, InstalledFamilies& fonts);
+    RecordConverter(const CatalogueEntry& entry, const OptionRecord& options, FontQuery installed);
 
     // Converts one record; the result stays valid until the next call.
     const ConversionResult& run(std::string_view data, std::string_view supplement = {}, bool input_lost = false);
@@ -49,12 +51,12 @@ public:
     const CatalogueEntry& entry() const { return entry_; }
 
 private:
-    friend std::optional<ConversionResult> convert(const ConversionRequest&, InstalledFamilies&);
-
     const CatalogueEntry& entry_;
-    OptionRecord start_;
-    HeadlessDialog::FontQuery installed_;
-    HeadlessDialog dialog_;
+    FontQuery installed_;
+    bool asked_ = false;  // whether the font question was put (at the first record)
+    std::string missing_font_text_;
+    const std::string no_supplement_;
+    Outcome outcome_;
     ConversionResult result_;
 };
 

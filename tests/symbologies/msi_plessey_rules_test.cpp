@@ -1,4 +1,4 @@
-#include "symbologies/msi_plessey_handler.h"
+#include "symbologies/msi_plessey.h"
 
 #include <gtest/gtest.h>
 

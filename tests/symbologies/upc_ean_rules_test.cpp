@@ -1,4 +1,4 @@
-#include "symbologies/upc_ean_handler.h"
+#include "symbologies/upc_ean.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "symbologies/code128_handler.h"
+#include "symbologies/code128.h"
 
 #include <algorithm>
 #include <string>

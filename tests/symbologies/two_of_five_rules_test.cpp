@@ -1,4 +1,4 @@
-#include "symbologies/two_of_five_handlers.h"
+#include "symbologies/two_of_five.h"
 
 #include <gtest/gtest.h>
 

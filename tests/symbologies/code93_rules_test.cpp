@@ -1,4 +1,4 @@
-#include "symbologies/code93_handler.h"
+#include "symbologies/code93.h"
 
 #include <gtest/gtest.h>
 

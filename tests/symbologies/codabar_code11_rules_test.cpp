@@ -1,4 +1,4 @@
-#include "symbologies/codabar_code11_handlers.h"
+#include "symbologies/codabar_code11.h"
 
 #include <gtest/gtest.h>
 

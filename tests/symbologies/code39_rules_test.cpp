@@ -1,4 +1,4 @@
-#include "symbologies/code39_handlers.h"
+#include "symbologies/code39.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,0 @@
-#pragma once
-
-#include "flow/dialog_ops.h"
-
-namespace glyphmate {
-
-void code93_handler(DialogOps& dialog);
-
-}  // namespace glyphmate

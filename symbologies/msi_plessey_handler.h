@@ -1,9 +1,0 @@
-#pragma once
-
-#include "flow/dialog_ops.h"
-
-namespace glyphmate {
-
-void msi_handler(DialogOps& dialog);
-
-}  // namespace glyphmate
