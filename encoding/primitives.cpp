@@ -8,9 +8,12 @@ namespace vnl {
 namespace {
 // One buffer per thread: on one thread each call overwrites the last, as callers expect,
 // and callers on other threads never see it change under them.
-thread_local char result_buffer[kMaxConverted + 1];
-thread_local std::size_t result_length = 0;
-thread_local bool result_was_truncated = false;
+struct Result {
+    char text[kMaxConverted + 1];
+    std::size_t length = 0;
+    bool truncated = false;
+};
+thread_local Result result;
 }  // namespace
 
 std::size_t WorkBuffer::size() const { return std::strlen(text); }
@@ -91,17 +94,19 @@ bool all_ascii(const char* data) {
 }
 
 const char* return_result(std::string_view text, bool truncated) {
+    Result& r = result;
     const std::size_t n = text.size() < kMaxConverted ? text.size() : kMaxConverted;
-    std::memcpy(result_buffer, text.data(), n);
-    result_buffer[n] = '\0';
-    result_length = n;
-    result_was_truncated = truncated || n < text.size();
-    return result_buffer;
+    std::memcpy(r.text, text.data(), n);
+    r.text[n] = '\0';
+    r.length = n;
+    r.truncated = truncated || n < text.size();
+    return r.text;
 }
 
 const char* return_symbol(std::string_view start, std::string_view data, std::string_view tail,
                           bool truncated) {
     // Assembled where it is returned: no working copy.
+    Result& r = result;
     std::size_t n = 0;
     bool fits = true;
     for (const std::string_view run : {start, data, tail}) {
@@ -109,16 +114,16 @@ const char* return_symbol(std::string_view start, std::string_view data, std::st
             fits = false;
             break;
         }
-        std::memcpy(result_buffer + n, run.data(), run.size());
+        std::memcpy(r.text + n, run.data(), run.size());
         n += run.size();
     }
-    result_buffer[n] = '\0';
-    result_length = n;
-    result_was_truncated = truncated || !fits;
-    return result_buffer;
+    r.text[n] = '\0';
+    r.length = n;
+    r.truncated = truncated || !fits;
+    return r.text;
 }
 
-bool result_truncated() { return result_was_truncated; }
-std::size_t result_size() { return result_length; }
+bool result_truncated() { return result.truncated; }
+std::size_t result_size() { return result.length; }
 
 }  // namespace vnl

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <cstddef>
-#include <cstring>
 #include <string_view>
 
 namespace vnl {
@@ -51,8 +50,7 @@ public:
     bool append(std::string_view run, std::size_t limit = kMaxConverted) {
         if (limit > kMaxConverted) limit = kMaxConverted;
         if (size_ + run.size() > limit) return false;
-        std::memcpy(text_ + size_, run.data(), run.size());
-        size_ += run.size();
+        for (char c : run) text_[size_++] = c;  // a glyph or a pair: a loop beats a call
         return true;
     }
     bool append(char glyph, std::size_t limit = kMaxConverted) { return append({&glyph, 1}, limit); }

@@ -103,13 +103,23 @@ std::size_t ascii_prefix(std::string_view s) {
 
 std::size_t cp1252_to_utf8(std::string_view bytes, char* out, std::size_t capacity) {
     if (capacity == 0) return 0;
-    // ASCII is its own UTF-8, and most text is ASCII: copied as one run.
-    std::size_t n = std::min(ascii_prefix(bytes), capacity - 1);
+    const std::size_t room = capacity - 1;
+    // ASCII is its own UTF-8, and most text is ASCII: a leading run is copied whole.
+    std::size_t n = std::min(ascii_prefix(bytes), room);
     std::memcpy(out, bytes.data(), n);
-    for (char c : bytes.substr(n)) {
-        const Utf8Sequence& seq = kUtf8[static_cast<unsigned char>(c)];
-        if (n + seq.length > capacity - 1) break;
-        for (unsigned k = 0; k < seq.length; ++k) out[n++] = seq.bytes[k];
+    for (std::size_t i = n; i < bytes.size(); ++i) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            if (n == room) break;
+            out[n++] = static_cast<char>(c);
+            continue;
+        }
+        const Utf8Sequence& seq = kUtf8[c];  // two or three bytes
+        if (n + seq.length > room) break;
+        out[n] = seq.bytes[0];
+        out[n + 1] = seq.bytes[1];
+        if (seq.length == 3) out[n + 2] = seq.bytes[2];
+        n += seq.length;
     }
     out[n] = '\0';
     return n;
@@ -117,7 +127,7 @@ std::size_t cp1252_to_utf8(std::string_view bytes, char* out, std::size_t capaci
 
 std::size_t first_invalid_utf8(std::string_view text) {
     char32_t cp = 0;
-    for (std::size_t i = 0; i < text.size();) {
+    for (std::size_t i = ascii_prefix(text); i < text.size();) {
         const std::size_t len = decode_utf8(text, i, cp);
         if (len == 0) return i;
         i += len;

@@ -24,12 +24,13 @@ static_assert(offsetof(glyphmate_result, converted) == 0);
 
 // Copies text into a member of N bytes, cut at the last whole UTF-8 character that fits.
 template <std::size_t N>
-void put_text(char (&out)[N], std::string_view text) {
+std::size_t put_text(char (&out)[N], std::string_view text) {
     std::size_t n = text.size() < N ? text.size() : N - 1;
     if (n < text.size())
         while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
     std::memcpy(out, text.data(), n);
     out[n] = '\0';
+    return n;
 }
 
 // Windows-1252 bytes as UTF-8 into a member of N bytes, cut at a whole character.
@@ -74,22 +75,47 @@ std::string_view core_bytes(std::string_view text, int encoding, std::string& sc
     return scratch;
 }
 
-void fill(glyphmate_result* out, const ConversionResult& r, int encoding) {
+// The members that are the same for every record of a run, worked out at its first record
+// as the result holds them, and then copied whole.
+struct FixedParts {
+    bool known = false;
+    glyphmate_result text;  // type, font, notes and preview face
+    std::size_t type_size = 0, font_size = 0, notes_size = 0, preview_face_size = 0, preview_text_size = 0;  // with the terminator
+    int font_installed = 0;
+    glyphmate_options options{};
+
+    void learn(const ConversionResult& r, int encoding) {
+        type_size = put_text(text.type, r.entry->name) + 1;
+        font_size = put_text(text.font, r.font) + 1;
+        notes_size = cp1252_to_utf8(r.state.symbol_notes, text.notes, sizeof text.notes) + 1;
+        preview_face_size = put_text(text.preview_face, r.state.preview_font.face) + 1;
+        // Without the font the preview says so, whatever the record.
+        if (!r.font_installed) preview_text_size = cp1252_to_utf8(r.state.preview_text, text.preview_text, sizeof text.preview_text) + 1;
+        font_installed = r.font_installed ? 1 : 0;
+        options = {r.options.height_index, r.options.underlying_text ? 1 : 0, r.options.full_ascii ? 1 : 0,
+                   r.options.check_character ? 1 : 0, encoding};
+        known = true;
+    }
+};
+
+void fill(glyphmate_result* out, const ConversionResult& r, const FixedParts& fixed) {
     const DialogState& s = r.state;
     const std::string_view converted = std::string_view(s.converted).substr(0, vnl::kMaxConverted);
     std::memcpy(out->converted, converted.data(), converted.size());
     out->converted[converted.size()] = '\0';
     out->converted_length = converted.size();
-    put_utf8(out->converted_utf8, converted);
-    put_text(out->type, r.entry->name);
-    put_text(out->font, r.font);
-    out->font_installed = r.font_installed ? 1 : 0;
+    const std::size_t utf8_length = cp1252_to_utf8(converted, out->converted_utf8, sizeof out->converted_utf8);
+    std::memcpy(out->type, fixed.text.type, fixed.type_size);
+    std::memcpy(out->font, fixed.text.font, fixed.font_size);
+    out->font_installed = fixed.font_installed;
     put_utf8(out->status, s.status);
-    put_utf8(out->notes, s.symbol_notes);
-    put_utf8(out->preview_text, s.preview_text);
-    put_text(out->preview_face, s.preview_font.face);
-    out->options = {r.options.height_index, r.options.underlying_text ? 1 : 0, r.options.full_ascii ? 1 : 0,
-                    r.options.check_character ? 1 : 0, encoding};
+    std::memcpy(out->notes, fixed.text.notes, fixed.notes_size);
+    if (r.font_installed)
+        std::memcpy(out->preview_text, out->converted_utf8, utf8_length + 1);
+    else
+        std::memcpy(out->preview_text, fixed.text.preview_text, fixed.preview_text_size);
+    std::memcpy(out->preview_face, fixed.text.preview_face, fixed.preview_face_size);
+    out->options = fixed.options;
 }
 
 }  // namespace
@@ -98,6 +124,7 @@ struct glyphmate_converter {
     RecordConverter converter;
     int data_encoding;
     std::string data, supplement;  // scratch for input that needs carrying over
+    FixedParts fixed;
 };
 
 namespace {
@@ -114,7 +141,8 @@ int run(glyphmate_converter& c, const char* data, std::size_t data_length, const
     const std::string_view addon = core_bytes({supplement == nullptr ? "" : supplement, supplement_length},
                                               c.data_encoding, c.supplement, supplement_lost);
     const ConversionResult& r = c.converter.run(bytes, addon, lost);
-    fill(result, r, c.data_encoding);
+    if (!c.fixed.known) c.fixed.learn(r, c.data_encoding);
+    fill(result, r, c.fixed);
     return r.state.status.empty() ? GLYPHMATE_OK : GLYPHMATE_MESSAGE;
 }
 
@@ -139,7 +167,7 @@ int glyphmate_converter_new(const char* type, const glyphmate_options* options, 
                 name.assign(family);  // the callback wants a terminated string
                 return fonts(name.c_str(), context) != 0;
             };
-        *converter = new glyphmate_converter{RecordConverter(*entry, to_record(o), std::move(query)), o.data_encoding, {}, {}};
+        *converter = new glyphmate_converter{RecordConverter(*entry, to_record(o), std::move(query)), o.data_encoding, {}, {}, {}};
         return GLYPHMATE_OK;
     } catch (...) {  // the flow throws only when memory runs out
         return GLYPHMATE_NO_MEMORY;
@@ -178,7 +206,7 @@ int glyphmate_convert(const char* type, const char* data, size_t data_length, co
     }
     try {
         // Everything lives on this call's stack: nothing is shared between threads.
-        glyphmate_converter c{RecordConverter(*entry, to_record(o), RecordConverter::FontQuery()), o.data_encoding, {}, {}};
+        glyphmate_converter c{RecordConverter(*entry, to_record(o), RecordConverter::FontQuery()), o.data_encoding, {}, {}, {}};
         return run(c, data, data_length, supplement, supplement_length, result);
     } catch (...) {
         clear(result);

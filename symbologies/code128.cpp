@@ -3,7 +3,6 @@
 #include <cstring>
 #include <iterator>
 #include <initializer_list>
-#include <span>
 
 #include "encoding/primitives.h"
 
@@ -90,35 +89,38 @@ public:
     explicit SymbolWriter(int start_value) : start_(start_value), sum_(start_value) {}
 
     bool truncated() const { return truncated_; }
-    bool fits(std::size_t glyphs) const { return !truncated_ && part_.size() + glyphs <= kRoomData; }
+    bool fits(std::size_t glyphs) const { return !truncated_ && size_ + glyphs <= kRoomData; }
 
-    bool put(std::span<const int> values) {
-        char glyphs[2];
-        if (truncated_ || values.size() > std::size(glyphs)) return false;
-        for (std::size_t i = 0; i < values.size(); ++i) glyphs[i] = static_cast<char>(glyph_of(values[i]));
-        if (!part_.append({glyphs, values.size()}, kRoomData)) {
-            truncated_ = true;
-            return false;
-        }
-        for (const int v : values) sum_ += ++count_ * v;
-        return true;
-    }
-    bool put(int value) { return put(std::span<const int>(&value, 1)); }
+    bool put(int value) { return put_unit({value, 0}, 1); }
+    bool put(int first, int second) { return put_unit({first, second}, 2); }
 
     // Start, data, check, stop and closing glyphs, through the result buffer.
     const char* finish() const {
         const char start[] = {static_cast<char>(glyph_of(start_)), '\0'};
         const char tail[] = {static_cast<char>(glyph_of(sum_ % 103)), static_cast<char>(kCode128Stop),
                              static_cast<char>(kCode128Closing), '\0'};
-        return return_symbol(start, part_.view(), tail, truncated_);
+        return return_symbol(start, {glyphs_, size_}, tail, truncated_);
     }
 
 private:
+    bool put_unit(std::array<int, 2> values, std::size_t count) {
+        if (truncated_) return false;
+        if (size_ + count > kRoomData) {
+            truncated_ = true;
+            return false;
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            glyphs_[size_++] = static_cast<char>(glyph_of(values[i]));
+            sum_ += static_cast<int>(size_) * values[i];  // weights 1, 2, ... by position
+        }
+        return true;
+    }
+
     int start_;
     int sum_;
-    int count_ = 0;
+    std::size_t size_ = 0;
     bool truncated_ = false;
-    Glyphs part_;
+    char glyphs_[kRoomData];
 };
 
 const char* encode_fixed(const char* data, int start_value, int (*value_of)(unsigned char)) {
@@ -200,12 +202,12 @@ const char* encode_code128auto(const char* data) {
     // without a value leaves its CODE A alone, and where even that does not fit, nothing:
     // it carries no data, so leaving it out cuts none.
     auto put_in = [&](CodeSet target, int value) {
-        int unit[2];
-        std::size_t size = 0;
-        if (set != target) unit[size++] = change_to(target);
-        if (value >= 0) unit[size++] = value;
-        if (value < 0 && !symbol.fits(size)) return;
-        if (size > 0 && symbol.put(std::span<const int>(unit, size))) set = target;
+        const bool change = set != target;
+        if (value < 0) {
+            if (change && symbol.fits(1) && symbol.put(change_to(target))) set = target;
+        } else if (change ? symbol.put(change_to(target), value) : symbol.put(value)) {
+            set = target;
+        }
     };
     auto digits_at = [&](std::size_t i, std::size_t count) {
         for (std::size_t k = i; k < i + count; ++k)
@@ -216,7 +218,15 @@ const char* encode_code128auto(const char* data) {
 
     for (std::size_t i = 0; i < n && !symbol.truncated();) {
         const auto x = static_cast<unsigned char>(data[i]);
-        if (x == kFnc1Glyph) {
+        if (x >= 0x20 && x <= 0x7F && !is_digit(static_cast<char>(x))) {
+            // Most data: a printable character, in set A when that is the set and it has
+            // the character, else in set B (the last two branches below, taken early).
+            if (set == CodeSet::A && x > 0x20 && x < 0x60)
+                put_in(CodeSet::A, x - 0x20);
+            else
+                put_in(CodeSet::B, x - 0x20);
+            ++i;
+        } else if (x == kFnc1Glyph) {
             symbol.put(kCode128Fnc1);
             ++i;
         } else if (x >= kShiftGlyph && x <= kCodeBGlyph) {
