@@ -1,6 +1,6 @@
 // Trueline: prints the MICR calibration page from its wizard, or from the command line.
 #include <QApplication>
-#include <QStringList>
+#include <QByteArrayList>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -20,8 +20,8 @@ void keep_serious_messages(QtMsgType type, const QMessageLogContext&, const QStr
 }  // namespace
 
 int main(int argc, char** argv) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    QByteArrayList arguments;
+    for (int i = 0; i < argc; ++i) arguments << QByteArray(argv[i]);
     const trueline::CommandLine command_line = trueline::parse_command_line(arguments);
 
     using Action = trueline::CommandLine::Action;

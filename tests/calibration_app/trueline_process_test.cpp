@@ -1,6 +1,8 @@
 // The built trueline, run from the command line as a user runs it, with no display.
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -12,10 +14,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// No windowing system at all: the print switches must not need one.
-test::ProcessResult trueline(std::vector<std::string> args) {
+// No windowing system at all: the print switches must not need one. A shell command, when
+// given, runs the program in its place as "$0" "$@" (to redirect its output, say).
+test::ProcessResult trueline(std::vector<std::string> args, const std::string& shell = {}) {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(name);
     args.insert(args.begin(), TRUELINE);
+    if (!shell.empty()) args.insert(args.begin(), {"/bin/sh", "-c", shell});
     return test::run_process(args);
 }
 
@@ -78,18 +82,22 @@ INSTANTIATE_TEST_SUITE_P(
         FailureRow{"two_switches", {"--print", "--pdf", "a.pdf"}, 2,
                    "Give only one of --print, --print-to and --pdf, once."},
         FailureRow{"unwritable_file", {"--pdf", "/nonexistent-dir/page.pdf"}, 1,
-                   "could not print on the file '/nonexistent-dir/page.pdf'."},
+                   "could not print on the file '/nonexistent-dir/page.pdf': No such file or directory."},
+        FailureRow{"full_device", {"--pdf", "/dev/full"}, 1,
+                   "could not print on the file '/dev/full': No space left on device."},
         FailureRow{"unknown_printer", {"--print-to", "No Such Printer"}, 1,
                    "there is no printer named 'No Such Printer'."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TruelineProgram, WritesTheCalibrationPageAsOnePdfPage) {
-    const fs::path pdf = scratch("page.pdf");
+    // A name that is not UTF-8 names its file all the same, not one with a replacement character.
+    const fs::path pdf = scratch("page-\xE9.pdf"), replaced = scratch("page-\xEF\xBF\xBD.pdf");
     const auto r = trueline({"--pdf", pdf.string()});
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "");
     ASSERT_TRUE(fs::exists(pdf));
+    EXPECT_FALSE(fs::exists(replaced));
 
     const auto info = test::run_process({PDFINFO, pdf.string()});
     EXPECT_NE(words(info.out).find("Pages: 1 "), std::string::npos) << info.out;
@@ -127,6 +135,21 @@ TEST(TruelineProgram, WritesTheCalibrationPageAsOnePdfPage) {
         ASSERT_NE(found, std::string::npos) << "missing after position " << at << ": " << piece << "\n" << page;
         at = found + words(piece).size();
     }
+}
+
+// A file that cannot be written whole is not written at all: the old one stays, and no
+// part of the new one is left beside it.
+TEST(TruelineProgram, AFailedWriteKeepsTheOldFile) {
+    const fs::path pdf = scratch("full/page.pdf");
+    fs::remove_all(pdf.parent_path());
+    fs::create_directories(pdf.parent_path());
+    std::ofstream(pdf) << "old";
+    const auto r = trueline({"--pdf", pdf.string()}, R"(ulimit -f 8; trap '' XFSZ; exec "$0" "$@")");
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.err, "trueline: could not print on the file '" + pdf.string() + "': File too large.\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(pdf.parent_path()), fs::directory_iterator()), 1);
+    std::ifstream in(pdf);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
 }
 
 struct PaperRow {
