@@ -3,7 +3,9 @@
 #include <QByteArrayList>
 #include <QtGlobal>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "calibration_app/command_line.h"
@@ -15,6 +17,17 @@ namespace {
 // session it runs without, a painter that could not start) would only bury it.
 void keep_serious_messages(QtMsgType type, const QMessageLogContext&, const QString& message) {
     if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// Help and version: a text the output did not take whole is a failure, not a success.
+int show(const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    if (std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout) ==
+            static_cast<std::size_t>(bytes.size()) &&
+        std::fflush(stdout) == 0)
+        return 0;
+    std::fprintf(stderr, "trueline: could not write to standard output: %s.\n", std::strerror(errno));
+    return 2;
 }
 
 }  // namespace
@@ -30,11 +43,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "trueline: %s\n", qPrintable(command_line.argument));
         return 2;
     case Action::show_help:
-        std::fputs(qPrintable(trueline::help_text(arguments)), stdout);
-        return 0;
+        return show(trueline::help_text(arguments));
     case Action::show_version:
-        std::printf("%s\n", qPrintable(trueline::version_text()));
-        return 0;
+        return show(trueline::version_text() + '\n');
     default:
         break;
     }

@@ -59,6 +59,7 @@ struct FailureRow {
     std::vector<std::string> args;
     int exit_code;
     std::string message;
+    std::string shell = {};
 };
 
 void PrintTo(const FailureRow& row, std::ostream* out) { *out << row.name; }
@@ -68,7 +69,7 @@ class TruelineFailure : public testing::TestWithParam<FailureRow> {};
 // One line on standard error, nothing on standard output, a non-zero status, no window.
 TEST_P(TruelineFailure, SaysSoInOneLine) {
     const FailureRow& row = GetParam();
-    const auto r = trueline(row.args);
+    const auto r = trueline(row.args, row.shell);
     EXPECT_EQ(r.exit_code, row.exit_code);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "trueline: " + row.message + "\n");
@@ -85,6 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
                    "could not print on the file '/nonexistent-dir/page.pdf': No such file or directory."},
         FailureRow{"full_device", {"--pdf", "/dev/full"}, 1,
                    "could not print on the file '/dev/full': No space left on device."},
+        FailureRow{"help_to_full_output", {"--help"}, 2, "could not write to standard output: No space left on device.",
+                   R"(exec "$0" "$@" >/dev/full)"},
+        FailureRow{"version_to_closed_output", {"--version"}, 2,
+                   "could not write to standard output: Bad file descriptor.", R"(exec "$0" "$@" >&-)"},
         FailureRow{"unknown_printer", {"--print-to", "No Such Printer"}, 1,
                    "there is no printer named 'No Such Printer'."}),
     [](const auto& info) { return std::string(info.param.name); });
