@@ -6,10 +6,12 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "calibration_app/command_line.h"
 #include "calibration_app/trueline_app.h"
+#include "framework/desktop_session.h"
 
 namespace {
 
@@ -54,13 +56,16 @@ int main(int argc, char** argv) {
     // needs no windowing system, so it runs without one and no window can ever appear.
     static char platform_option[] = "-platform", offscreen[] = "offscreen";
     std::vector<char*> qt_arguments{argv[0]};
-    if (command_line.action != Action::open_wizard) {
+    const bool wizard = command_line.action == Action::open_wizard;
+    if (!wizard) {
         qt_arguments.insert(qt_arguments.end(), {platform_option, offscreen});
         qInstallMessageHandler(keep_serious_messages);
     }
     int qt_count = static_cast<int>(qt_arguments.size());
     qt_arguments.push_back(nullptr);
-    QApplication qt(qt_count, qt_arguments.data());
+    const auto qt = wizard ? varnel::start_desktop_program<QApplication>("trueline", qt_count, qt_arguments.data())
+                           : std::make_unique<QApplication>(qt_count, qt_arguments.data());
+    if (!qt) return 1;
 
     CTruelineApp app;
     return app.run(command_line);

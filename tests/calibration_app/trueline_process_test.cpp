@@ -1,4 +1,5 @@
-// The built trueline, run from the command line as a user runs it, with no display.
+// The built trueline, run from the command line as a user runs it, with no display; and
+// both windowed programs started where there is no desktop session.
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -182,5 +183,47 @@ INSTANTIATE_TEST_SUITE_P(Locales, TruelinePaper,
                          testing::Values(PaperRow{"united_states", "en_US.UTF-8", "Page size: 612 x 792 pts (letter)"},
                                          PaperRow{"germany", "de_DE.UTF-8", "Page size: 595 x 842 pts (A4)"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct SessionRow {
+    const char* name;
+    const char* program;
+    std::vector<std::string> environment, args;
+    int exit_code;  // 124: still running when stopped, the program started
+    std::string message;
+};
+
+void PrintTo(const SessionRow& row, std::ostream* out) { *out << row.name; }
+
+class WithoutDesktop : public testing::TestWithParam<SessionRow> {};
+
+// A windowed program without a desktop session says so in one line and ends, rather than
+// aborting in Qt with a core dump; a platform that needs no display still starts.
+TEST_P(WithoutDesktop, EndsInOneLine) {
+    const SessionRow& row = GetParam();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(name);
+    std::vector<std::string> command{"/usr/bin/env"};
+    command.insert(command.end(), row.environment.begin(), row.environment.end());
+    command.insert(command.end(), {"timeout", "3", row.program});
+    command.insert(command.end(), row.args.begin(), row.args.end());
+    const auto r = test::run_process(command);
+    EXPECT_EQ(r.exit_code, row.exit_code) << r.err;
+    if (!row.message.empty()) {
+        EXPECT_EQ(r.err, row.message + "\n");
+    }
+}
+
+const std::string kNoSession = ": this program needs a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set).";
+
+INSTANTIATE_TEST_SUITE_P(
+    Programs, WithoutDesktop,
+    testing::Values(
+        SessionRow{"trueline_without_display", TRUELINE, {}, {}, 1, "trueline" + kNoSession},
+        SessionRow{"glyphmate_without_display", GLYPHMATE, {}, {}, 1, "glyphmate" + kNoSession},
+        SessionRow{"glyphmate_x11_named", GLYPHMATE, {"QT_QPA_PLATFORM=xcb"}, {}, 1, "glyphmate" + kNoSession},
+        SessionRow{"trueline_display_unreachable", TRUELINE, {"DISPLAY=:9999"}, {}, 1,
+                   "trueline: this program needs a desktop session, and its display could not be reached."},
+        SessionRow{"trueline_offscreen", TRUELINE, {"QT_QPA_PLATFORM=offscreen"}, {}, 124, ""},
+        SessionRow{"glyphmate_platform_option", GLYPHMATE, {}, {"-platform", "offscreen"}, 124, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
