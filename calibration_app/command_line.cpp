@@ -2,7 +2,9 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 
 #include <memory>
 
@@ -27,13 +29,20 @@ struct Options {
     }
 };
 
+// The parser reads each byte as one character, so that a value gives back the bytes it came
+// from; what is shown to the user is decoded as text.
+QString text(const QString& bytes) { return QString::fromLocal8Bit(bytes.toLatin1()); }
+
 }  // namespace
 
-CommandLine parse_command_line(const QStringList& arguments) {
+CommandLine parse_command_line(const QByteArrayList& arguments) {
+    QStringList latin1;
+    for (const QByteArray& a : arguments) latin1 << QString::fromLatin1(a);
     Options o;
-    if (!o.parser.parse(arguments)) return {CommandLine::Action::fail, o.parser.errorText()};
+    if (!o.parser.parse(latin1)) return {CommandLine::Action::fail, text(o.parser.errorText()), {}};
     if (!o.parser.positionalArguments().isEmpty())
-        return {CommandLine::Action::fail, QString("Unexpected argument '%1'.").arg(o.parser.positionalArguments().first())};
+        return {CommandLine::Action::fail,
+                QString("Unexpected argument '%1'.").arg(text(o.parser.positionalArguments().first())), {}};
     if (o.parser.isSet(o.help)) return {CommandLine::Action::show_help, {}};
     if (o.parser.isSet(o.version)) return {CommandLine::Action::show_version, {}};
 
@@ -42,24 +51,25 @@ CommandLine parse_command_line(const QStringList& arguments) {
         return {CommandLine::Action::fail, "Give only one of --print, --print-to and --pdf, once."};
     if (o.parser.isSet(o.print)) return {CommandLine::Action::print_default, {}};
     if (o.parser.isSet(o.print_to)) {
-        const QString name = o.parser.value(o.print_to);
+        const QString name = text(o.parser.value(o.print_to));
         if (name.isEmpty()) return {CommandLine::Action::fail, "--print-to needs a printer name."};
         return {CommandLine::Action::print_to, name};
     }
     if (o.parser.isSet(o.pdf)) {
         const QString file = o.parser.value(o.pdf);
         if (file.isEmpty()) return {CommandLine::Action::fail, "--pdf needs a file name."};
-        return {CommandLine::Action::write_pdf, file};
+        return {CommandLine::Action::write_pdf, text(file), file.toLatin1()};
     }
     return {};
 }
 
-QString help_text(const QStringList& arguments) {
+QString help_text(const QByteArrayList& arguments) {
     Options o;
     // The parser would name the program after an application object, which help does not
     // need: the usage line is written here.
     const QString help = o.parser.helpText();
-    const QString name = arguments.isEmpty() ? QString("trueline") : QFileInfo(arguments.first()).fileName();
+    const QString name =
+        arguments.isEmpty() ? QString("trueline") : QFileInfo(QFile::decodeName(arguments.first())).fileName();
     return QString("Usage: %1 [options]\n").arg(name) + help.mid(help.indexOf(u'\n') + 1);
 }
 

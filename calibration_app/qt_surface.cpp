@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
-#include <QPrinter>
+#include <QPaintDevice>
 #include <QString>
 #include <QTextLayout>
 #include <QWidget>
@@ -82,7 +82,7 @@ DeviceInfo screen_device(const QWidget& window) {
     return {false, window.logicalDpiY(), {r.width(), r.height()}, {r.left(), r.top(), r.right() + 1, r.bottom() + 1}};
 }
 
-DeviceInfo printer_device(const QPrinter& printer) {
+DeviceInfo printer_device(const QPaintDevice& printer) {
     // A printer's painter starts at the top left of the printable area; width and height
     // are that area's size in device pixels.
     return {true, printer.logicalDpiY(), {printer.width(), printer.height()}, {0, 0, printer.width(), printer.height()}};

@@ -10,7 +10,7 @@
 
 #include "calibration_app/drawing_surface.h"
 
-class QPrinter;
+class QPaintDevice;
 class QWidget;
 
 namespace trueline {
@@ -24,7 +24,8 @@ struct DeviceInfo {
 };
 
 DeviceInfo screen_device(const QWidget& window);
-DeviceInfo printer_device(const QPrinter& printer);
+// A printer, or a PDF writer: a page.
+DeviceInfo printer_device(const QPaintDevice& printer);
 
 class QtSurface final : public DrawingSurface {
 public:

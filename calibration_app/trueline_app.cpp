@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <cstring>
 
 #include "calibration_app/main_frame.h"
 #include "calibration_app/trueline_doc.h"
@@ -95,7 +96,6 @@ int CTruelineApp::print_from_command_line(const CommandLine& command_line) {
         printer.setResolution(kPdfResolution);
         printer.setPageSize(local_paper());
         printer.setPageMargins(kPdfMargins, QPageLayout::Inch);
-        printer.setOutputFileName(command_line.argument);
         target = QString("the file '%1'").arg(command_line.argument);
         break;
     case CommandLine::Action::print_to: {
@@ -114,6 +114,16 @@ int CTruelineApp::print_from_command_line(const CommandLine& command_line) {
     }
     }
     open_new_document(false);
+    if (command_line.action == CommandLine::Action::write_pdf) {
+        // The file the user named, byte for byte; a failed write is told with its reason.
+        const int error = frame_->view().print_to_file(printer, command_line.file);
+        if (error > 0) {
+            const QString reason = QString::fromLocal8Bit(std::strerror(error));
+            return fail(QString("could not print on %1: %2.").arg(target, reason));
+        }
+        if (error < 0) return fail(QString("could not print on %1.").arg(target));
+        return 0;
+    }
     if (!frame_->view().print_page(printer)) return fail(QString("could not print on %1.").arg(target));
     return 0;
 }

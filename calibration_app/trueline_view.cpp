@@ -1,12 +1,17 @@
 #include "calibration_app/trueline_view.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
 
 #include "calibration_app/calibration_page.h"
+#include "calibration_app/whole_file.h"
 
 CTruelineView::CTruelineView(CTruelineDoc& document, QWidget* parent) : QWidget(parent), document_(document) {}
 
@@ -26,13 +31,36 @@ bool CTruelineView::on_prepare_printing(QPrinter& printer) {
     return printer_dialog_ && printer_dialog_(printer, QApplication::activeWindow());
 }
 
-bool CTruelineView::print_page(QPrinter& printer) {
+bool CTruelineView::paint_page(QPagedPaintDevice& device) {
     QPainter painter;
-    if (!painter.begin(&printer)) return false;
+    if (!painter.begin(&device)) return false;
     on_begin_printing(painter);
-    on_draw(painter, trueline::printer_device(printer));
+    on_draw(painter, trueline::printer_device(device));
     on_end_printing(painter);
     return painter.end();
+}
+
+bool CTruelineView::print_page(QPrinter& printer) {
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        return print_to_file(printer, QFile::encodeName(printer.outputFileName())) == 0;
+    return paint_page(printer);
+}
+
+int CTruelineView::print_to_file(const QPrinter& printer, const QByteArray& file) {
+    // Qt's PDF engine does not report a failed write: the file is made in memory, and the
+    // writes to the disk are checked here.
+    QByteArray pdf;
+    {
+        QBuffer buffer(&pdf);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setResolution(printer.resolution());
+        writer.setPageLayout(printer.pageLayout());
+        writer.setTitle(printer.docName());
+        writer.setCreator(printer.creator());
+        if (!paint_page(writer)) return -1;
+    }
+    return trueline::write_whole_file(file, pdf);
 }
 
 CTruelineView::PrintResult CTruelineView::on_file_print() {

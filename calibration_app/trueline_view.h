@@ -10,6 +10,7 @@
 #include "calibration_app/qt_surface.h"
 
 class CTruelineDoc;
+class QPagedPaintDevice;
 class QPainter;
 class QPrinter;
 
@@ -32,7 +33,11 @@ public:
     // to the user in a message box; a cancelled dialog prints nothing.
     PrintResult on_file_print();
     // One page on a printer that is chosen already (the command line's switches): no dialog.
+    // A PDF file goes through print_to_file.
     bool print_page(QPrinter& printer);
+    // One page as a PDF set up as the printer is, written to the file (named byte for byte)
+    // only when whole: 0, the errno of a failed write, or -1 when the page could not be drawn.
+    int print_to_file(const QPrinter& printer, const QByteArray& file);
 
     bool on_prepare_printing(QPrinter& printer);
     void on_begin_printing(QPainter&) {}
@@ -44,6 +49,7 @@ public:
     static bool show_printer_dialog(QPrinter& printer, QWidget* parent);
 
 protected:
+    bool paint_page(QPagedPaintDevice& device);
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -1,7 +1,8 @@
 // glyphmate: the encoder program.
 #include "encoder_app/glyphmate_app.h"
+#include "framework/desktop_session.h"
 
 int main(int argc, char** argv) {
-    glyphmate::CGlyphmateApp app(argc, argv);
-    return app.run();
+    const auto app = varnel::start_desktop_program<glyphmate::CGlyphmateApp>("glyphmate", argc, argv);
+    return app ? app->run() : 1;
 }

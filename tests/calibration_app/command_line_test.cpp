@@ -23,8 +23,8 @@ class ParseCommandLine : public testing::TestWithParam<Row> {};
 
 TEST_P(ParseCommandLine, TellsWhatToDo) {
     const Row& row = GetParam();
-    QStringList arguments{"/usr/bin/trueline"};
-    for (const char* a : row.arguments) arguments << QString::fromUtf8(a);
+    QByteArrayList arguments{"/usr/bin/trueline"};
+    for (const char* a : row.arguments) arguments << a;
     const CommandLine line = trueline::parse_command_line(arguments);
     EXPECT_EQ(line.action, row.action);
     EXPECT_EQ(line.argument.toStdString(), row.argument);

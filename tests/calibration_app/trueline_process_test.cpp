@@ -1,6 +1,9 @@
-// The built trueline, run from the command line as a user runs it, with no display.
+// The built trueline, run from the command line as a user runs it, with no display; and
+// both windowed programs started where there is no desktop session.
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -12,10 +15,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// No windowing system at all: the print switches must not need one.
-test::ProcessResult trueline(std::vector<std::string> args) {
+// No windowing system at all: the print switches must not need one. A shell command, when
+// given, runs the program in its place as "$0" "$@" (to redirect its output, say).
+test::ProcessResult trueline(std::vector<std::string> args, const std::string& shell = {}) {
     for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(name);
     args.insert(args.begin(), TRUELINE);
+    if (!shell.empty()) args.insert(args.begin(), {"/bin/sh", "-c", shell});
     return test::run_process(args);
 }
 
@@ -55,6 +60,7 @@ struct FailureRow {
     std::vector<std::string> args;
     int exit_code;
     std::string message;
+    std::string shell = {};
 };
 
 void PrintTo(const FailureRow& row, std::ostream* out) { *out << row.name; }
@@ -64,7 +70,7 @@ class TruelineFailure : public testing::TestWithParam<FailureRow> {};
 // One line on standard error, nothing on standard output, a non-zero status, no window.
 TEST_P(TruelineFailure, SaysSoInOneLine) {
     const FailureRow& row = GetParam();
-    const auto r = trueline(row.args);
+    const auto r = trueline(row.args, row.shell);
     EXPECT_EQ(r.exit_code, row.exit_code);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "trueline: " + row.message + "\n");
@@ -78,18 +84,26 @@ INSTANTIATE_TEST_SUITE_P(
         FailureRow{"two_switches", {"--print", "--pdf", "a.pdf"}, 2,
                    "Give only one of --print, --print-to and --pdf, once."},
         FailureRow{"unwritable_file", {"--pdf", "/nonexistent-dir/page.pdf"}, 1,
-                   "could not print on the file '/nonexistent-dir/page.pdf'."},
+                   "could not print on the file '/nonexistent-dir/page.pdf': No such file or directory."},
+        FailureRow{"full_device", {"--pdf", "/dev/full"}, 1,
+                   "could not print on the file '/dev/full': No space left on device."},
+        FailureRow{"help_to_full_output", {"--help"}, 2, "could not write to standard output: No space left on device.",
+                   R"(exec "$0" "$@" >/dev/full)"},
+        FailureRow{"version_to_closed_output", {"--version"}, 2,
+                   "could not write to standard output: Bad file descriptor.", R"(exec "$0" "$@" >&-)"},
         FailureRow{"unknown_printer", {"--print-to", "No Such Printer"}, 1,
                    "there is no printer named 'No Such Printer'."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TruelineProgram, WritesTheCalibrationPageAsOnePdfPage) {
-    const fs::path pdf = scratch("page.pdf");
+    // A name that is not UTF-8 names its file all the same, not one with a replacement character.
+    const fs::path pdf = scratch("page-\xE9.pdf"), replaced = scratch("page-\xEF\xBF\xBD.pdf");
     const auto r = trueline({"--pdf", pdf.string()});
     ASSERT_EQ(r.exit_code, 0) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "");
     ASSERT_TRUE(fs::exists(pdf));
+    EXPECT_FALSE(fs::exists(replaced));
 
     const auto info = test::run_process({PDFINFO, pdf.string()});
     EXPECT_NE(words(info.out).find("Pages: 1 "), std::string::npos) << info.out;
@@ -129,6 +143,21 @@ TEST(TruelineProgram, WritesTheCalibrationPageAsOnePdfPage) {
     }
 }
 
+// A file that cannot be written whole is not written at all: the old one stays, and no
+// part of the new one is left beside it.
+TEST(TruelineProgram, AFailedWriteKeepsTheOldFile) {
+    const fs::path pdf = scratch("full/page.pdf");
+    fs::remove_all(pdf.parent_path());
+    fs::create_directories(pdf.parent_path());
+    std::ofstream(pdf) << "old";
+    const auto r = trueline({"--pdf", pdf.string()}, R"(ulimit -f 8; trap '' XFSZ; exec "$0" "$@")");
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.err, "trueline: could not print on the file '" + pdf.string() + "': File too large.\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(pdf.parent_path()), fs::directory_iterator()), 1);
+    std::ifstream in(pdf);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "old");
+}
+
 struct PaperRow {
     const char* name;
     const char* locale;
@@ -154,5 +183,47 @@ INSTANTIATE_TEST_SUITE_P(Locales, TruelinePaper,
                          testing::Values(PaperRow{"united_states", "en_US.UTF-8", "Page size: 612 x 792 pts (letter)"},
                                          PaperRow{"germany", "de_DE.UTF-8", "Page size: 595 x 842 pts (A4)"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+struct SessionRow {
+    const char* name;
+    const char* program;
+    std::vector<std::string> environment, args;
+    int exit_code;  // 124: still running when stopped, the program started
+    std::string message;
+};
+
+void PrintTo(const SessionRow& row, std::ostream* out) { *out << row.name; }
+
+class WithoutDesktop : public testing::TestWithParam<SessionRow> {};
+
+// A windowed program without a desktop session says so in one line and ends, rather than
+// aborting in Qt with a core dump; a platform that needs no display still starts.
+TEST_P(WithoutDesktop, EndsInOneLine) {
+    const SessionRow& row = GetParam();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) unsetenv(name);
+    std::vector<std::string> command{"/usr/bin/env"};
+    command.insert(command.end(), row.environment.begin(), row.environment.end());
+    command.insert(command.end(), {"timeout", "3", row.program});
+    command.insert(command.end(), row.args.begin(), row.args.end());
+    const auto r = test::run_process(command);
+    EXPECT_EQ(r.exit_code, row.exit_code) << r.err;
+    if (!row.message.empty()) {
+        EXPECT_EQ(r.err, row.message + "\n");
+    }
+}
+
+const std::string kNoSession = ": this program needs a desktop session (neither DISPLAY nor WAYLAND_DISPLAY is set).";
+
+INSTANTIATE_TEST_SUITE_P(
+    Programs, WithoutDesktop,
+    testing::Values(
+        SessionRow{"trueline_without_display", TRUELINE, {}, {}, 1, "trueline" + kNoSession},
+        SessionRow{"glyphmate_without_display", GLYPHMATE, {}, {}, 1, "glyphmate" + kNoSession},
+        SessionRow{"glyphmate_x11_named", GLYPHMATE, {"QT_QPA_PLATFORM=xcb"}, {}, 1, "glyphmate" + kNoSession},
+        SessionRow{"trueline_display_unreachable", TRUELINE, {"DISPLAY=:9999"}, {}, 1,
+                   "trueline: this program needs a desktop session, and its display could not be reached."},
+        SessionRow{"trueline_offscreen", TRUELINE, {"QT_QPA_PLATFORM=offscreen"}, {}, 124, ""},
+        SessionRow{"glyphmate_platform_option", GLYPHMATE, {}, {"-platform", "offscreen"}, 124, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -320,7 +320,8 @@ TEST(TruelineCommandLine, PrintingToAPdfShowsNoWindow) {
     ShowWatcher watcher;
     qApp->installEventFilter(&watcher);
     CTruelineApp app;
-    const int status = app.print_from_command_line({CommandLine::Action::write_pdf, QString::fromStdString(pdf.string())});
+    const int status = app.print_from_command_line(
+        {CommandLine::Action::write_pdf, QString::fromStdString(pdf.string()), QByteArray::fromStdString(pdf.string())});
     qApp->removeEventFilter(&watcher);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(watcher.shown, 0);
