@@ -13,5 +13,8 @@ for component in library console python; do
 done
 cp "$here/test_glyphmate.py" "$work/"
 cd "$work"
-env -u LD_LIBRARY_PATH PYTHONPATH="$prefix/$package_dir" PYTHONDONTWRITEBYTECODE=1 GLYPHMATE_PREFIX="$prefix" \
+# A sanitizer build names its runtime in GLYPHMATE_PRELOAD: Python must load it first.
+preload=()
+[ -z "${GLYPHMATE_PRELOAD:-}" ] || preload=("LD_PRELOAD=$GLYPHMATE_PRELOAD" ASAN_OPTIONS=detect_leaks=0)
+env -u LD_LIBRARY_PATH "${preload[@]}" PYTHONPATH="$prefix/$package_dir" PYTHONDONTWRITEBYTECODE=1 GLYPHMATE_PREFIX="$prefix" \
   GLYPHMATE_ENCODE="$prefix/bin/glyphmate-encode" "$python" -m unittest test_glyphmate

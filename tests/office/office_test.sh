@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs glyphmate.oxt with unopkg into a private LibreOffice setup, starts a headless
-# LibreOffice on it and lets calc_check.py compare the Calc functions with glyphmate-encode.
-# Arguments: glyphmate.oxt, glyphmate-encode.
+# Installs the project's glyphmate.oxt into a scratch prefix, adds it from there with unopkg
+# to a private LibreOffice setup, starts a headless LibreOffice on it and lets calc_check.py
+# compare the Calc functions with glyphmate-encode. No libglyphmate is installed anywhere
+# LibreOffice could find it: the extension must bring its own.
+# Arguments: the build tree, glyphmate-encode.
 #
 # Debian's tools only (a python3 from elsewhere on PATH breaks unopkg). --shared, with the
 # shared folder moved into the scratch directory, works for root and other users alike and
 # leaves the machine's LibreOffice untouched.
 set -euo pipefail
-oxt=$1 encode=$2
+build=$1 encode=$2
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
 office_pid=
@@ -28,10 +30,13 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-export PATH=/usr/bin:/bin HOME=$work
 office_env=(-env:UserInstallation="file://$work/user" -env:UNO_SHARED_PACKAGES="file://$work/shared"
             -env:UNO_SHARED_PACKAGES_CACHE="file://$work/shared/cache")
 
+cmake --install "$build" --prefix "$work/prefix" --component office >/dev/null
+oxt=$work/prefix/share/glyphmate/glyphmate.oxt
+[ -f "$oxt" ] || { echo "FAIL: glyphmate.oxt is not installed as share/glyphmate/glyphmate.oxt" >&2; exit 1; }
+export PATH=/usr/bin:/bin HOME=$work
 timeout 120 unopkg add --shared "${office_env[@]}" "$oxt"
 timeout 60 unopkg list --shared "${office_env[@]}" | grep -q 'Identifier: org.varnel.glyphmate' \
   || { echo "FAIL: unopkg does not list the extension" >&2; exit 1; }
