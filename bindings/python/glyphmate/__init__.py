@@ -322,5 +322,5 @@ class Converter:
         self.close()
 
     def __del__(self):
-        if getattr(self, "_handles", None):
+        if getattr(self, "_handles", None) and _lib is not None:
             self.close()
