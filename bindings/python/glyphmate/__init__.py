@@ -62,10 +62,11 @@ class _Result(ctypes.Structure):
 def _library_candidates():
     try:
         from . import _location  # written by the build and by cmake --install
+    except ImportError:  # the source tree: no install of its own
+        _location = None
+    if _location is not None:
         directory = os.path.join(os.path.dirname(os.path.abspath(__file__)), _location.LIBRARY_DIR)
         yield os.path.normpath(os.path.join(directory, _SONAME))
-    except ImportError:
-        pass
     yield _SONAME
     found = ctypes.util.find_library("glyphmate")
     if found and found.endswith(".so.%d" % _MAJOR):
