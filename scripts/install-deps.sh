@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev libqt6svg6
   fonts-dejavu-core fonts-liberation2
   python3-fonttools poppler-utils xvfb xauth
+  libreoffice-calc-nogui python3-uno libreoffice-script-provider-python libreoffice-dev
   clang libclang-rt-14-dev valgrind
 )
 

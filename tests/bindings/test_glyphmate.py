@@ -1,0 +1,124 @@
+"""The glyphmate Python module against glyphmate-encode: the same bytes for every type.
+
+Environment: GLYPHMATE_ENCODE, the glyphmate-encode to compare with; GLYPHMATE_PREFIX, when
+set, the install the module and its library must come from."""
+
+import json
+import os
+import subprocess
+import unittest
+
+import glyphmate
+
+ENCODE = os.environ["GLYPHMATE_ENCODE"]
+
+# Digits for the numeric symbologies, letters and punctuation for the others, and text the
+# symbologies refuse: the empty record, lower case, a NUL, "Ä" (in Windows-1252) and "Ж" (not).
+RECORDS = ["12345678901", "1234567", "123456789012", "CODE-39 $/+%", "Abc", "", "12\x0034", "A\u00c4B", "A\u0416B"]
+OPTION_SETS = [
+    {},
+    {"check": True, "full_ascii": True, "underlying_text": False, "height": "xt"},
+    {"supplement": "12", "height": "S"},
+]
+
+
+def encode_batch(type, lines, options, windows_1252=False):
+    """glyphmate-encode --json --batch over lines: one JSON object per line."""
+    args = [ENCODE, "--json", "--type", type, "--batch"]
+    if options.get("supplement"):
+        args += ["--supplement", options["supplement"]]
+    if options.get("check"):
+        args.append("--check")
+    if options.get("full_ascii"):
+        args.append("--full-ascii")
+    if options.get("underlying_text") is False:
+        args.append("--no-text")
+    if options.get("height"):
+        args += ["--height", options["height"]]
+    if windows_1252:
+        args += ["--input-encoding", "windows-1252"]
+        data = b"".join(line + b"\n" for line in lines)
+    else:
+        data = "".join(line + "\n" for line in lines).encode()
+    run = subprocess.run(args, input=data, stdout=subprocess.PIPE, stderr=subprocess.PIPE, check=False)
+    if run.returncode not in (0, 1):
+        raise AssertionError("glyphmate-encode failed: " + run.stderr.decode())
+    return [json.loads(line) for line in run.stdout.decode().splitlines()]
+
+
+def as_console(result):
+    o = result.options
+    return {"type": result.type, "converted": result.converted, "converted_hex": result.converted_bytes.hex(),
+            "font": result.font, "status": result.status, "notes": result.notes,
+            "options": {"check_character": o.check, "underlying_text": o.underlying_text,
+                        "full_ascii": o.full_ascii, "height": o.height}}
+
+
+class SameAsConsole(unittest.TestCase):
+    def test_types_are_the_console_list(self):
+        listed = subprocess.run([ENCODE, "--list"], stdout=subprocess.PIPE, check=True).stdout.decode().splitlines()
+        self.assertEqual(glyphmate.types(), listed)
+
+    def test_every_type_text_and_bytes(self):
+        byte_records = [r.encode("cp1252", "replace") for r in RECORDS] + [bytes(range(0x80, 0x100))]
+        for type in glyphmate.types():
+            for options in OPTION_SETS:
+                supplement = options.get("supplement")
+                flags = {k: v for k, v in options.items() if k != "supplement"}
+                for records, windows_1252 in ((RECORDS, False), (byte_records, True)):
+                    expected = encode_batch(type, records, options, windows_1252)
+                    with glyphmate.Converter(type, **flags) as converter:
+                        for record, want in zip(records, expected, strict=True):
+                            with self.subTest(type=type, options=options, record=record):
+                                want = {k: want[k] for k in ("type", "converted", "converted_hex", "font", "status",
+                                                             "notes", "options")}
+                                single = glyphmate.convert(type, record, supplement=supplement, **flags)
+                                self.assertEqual(as_console(single), want)
+                                self.assertEqual(as_console(converter.convert(record, supplement)), want)
+                                self.assertEqual(single.human_readable, "")
+
+    def test_type_in_any_case_and_lost_characters_reported(self):
+        r = glyphmate.convert("code39 EXTENDED", "A\u0416B")
+        self.assertEqual(r.type, "Code39 Extended")
+        self.assertNotEqual(r.status, "")
+        self.assertEqual(glyphmate.convert("Code39", b"AB").converted, glyphmate.convert("Code39", "AB").converted)
+
+
+class Arguments(unittest.TestCase):
+    def test_bad_arguments_raise_clearly(self):
+        cases = [
+            (ValueError, "unknown type", lambda: glyphmate.convert("Code 40", "1")),
+            (TypeError, "type must be a str", lambda: glyphmate.convert(39, "1")),
+            (TypeError, "data must be str or bytes", lambda: glyphmate.convert("UPC-A", 12345678901)),
+            (TypeError, "supplement must be", lambda: glyphmate.convert("UPC-A", "1", supplement=12)),
+            (ValueError, "height must be", lambda: glyphmate.convert("Code39", "1", height="XXL")),
+            (ValueError, "height must be", lambda: glyphmate.convert("Code39", "1", height=2)),
+            (TypeError, "check must be True or False", lambda: glyphmate.convert("Code39", "1", check="no")),
+            (TypeError, "full_ascii must be", lambda: glyphmate.convert("Code39", "1", full_ascii=1)),
+            (ValueError, "Windows-1252 lacks", lambda: glyphmate.convert("UPC-A", b"1", supplement="\u0416")),
+            (ValueError, "unknown type", lambda: glyphmate.Converter("nope")),
+            (TypeError, "unexpected keyword", lambda: glyphmate.convert("Code39", "1", colour="red")),
+        ]
+        for error, message, call in cases:
+            with self.subTest(message=message):
+                with self.assertRaisesRegex(error, message):
+                    call()
+
+    def test_closed_converter_refuses(self):
+        converter = glyphmate.Converter("Code39")
+        converter.close()
+        converter.close()
+        with self.assertRaisesRegex(ValueError, "closed"):
+            converter.convert("A")
+
+
+@unittest.skipUnless(os.environ.get("GLYPHMATE_PREFIX"), "not an installed copy")
+class Installed(unittest.TestCase):
+    def test_module_and_library_come_from_the_install(self):
+        prefix = os.path.realpath(os.environ["GLYPHMATE_PREFIX"]) + os.sep
+        self.assertTrue(os.path.realpath(glyphmate.__file__).startswith(prefix), glyphmate.__file__)
+        self.assertTrue(os.path.realpath(glyphmate._library_path).startswith(prefix), glyphmate._library_path)
+
+
+if __name__ == "__main__":
+    unittest.main()
