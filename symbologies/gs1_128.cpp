@@ -1,5 +1,6 @@
 #include "symbologies/gs1_128.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -116,9 +117,17 @@ void encode_gs1_128(std::string_view data, Gs1Encoded& out) {
         return;
     }
     // Start, data, check, stop and closing glyph; data that does not fit loses its last
-    // elements whole, so that no element string is ever cut.
+    // elements whole, so that no element string is ever cut. A symbol character holds two
+    // bytes at best, so the planner never sees more than twice the room.
+    const std::size_t room = kMaxConverted - 3;
+    std::size_t kept = 0;
+    for (std::size_t length = 1; kept < parsed.elements.size(); ++kept) {
+        const gs1::Element& e = parsed.elements[kept];
+        length += e.ai.size() + e.value.size() + 1;
+        if (length > 2 * room) break;
+    }
+    kept = std::max<std::size_t>(kept, 1);
     std::vector<int> values;
-    std::size_t kept = parsed.elements.size();
     for (; kept > 0; --kept) {
         std::string text(1, gs1::kFnc1Mark);
         for (std::size_t i = 0; i < kept; ++i) {
@@ -127,7 +136,7 @@ void encode_gs1_128(std::string_view data, Gs1Encoded& out) {
             if (!e.entry->predefined && i + 1 < kept) text += gs1::kFnc1Mark;
         }
         values = gs1::plan_code128(text);
-        if (values.size() + 3 <= kMaxConverted) break;
+        if (values.size() <= room) break;
     }
     int sum = values[0];
     for (std::size_t i = 0; i < values.size(); ++i) {

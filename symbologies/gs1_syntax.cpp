@@ -1,6 +1,7 @@
 #include "symbologies/gs1_syntax.h"
 
 #include <algorithm>
+#include <map>
 
 namespace vnl::gs1 {
 
@@ -196,10 +197,6 @@ bool matches(std::string_view pattern, std::string_view ai) {
     return true;
 }
 
-bool present(const std::vector<Element>& elements, std::string_view pattern) {
-    return std::any_of(elements.begin(), elements.end(), [&](const Element& e) { return matches(pattern, e.ai); });
-}
-
 template <typename F>
 void each(std::string_view list, char separator, F&& f) {
     while (!list.empty()) {
@@ -223,26 +220,34 @@ std::string alternatives(std::string_view group) {
     return out;
 }
 
+// Pairings depend only on which AIs are present, so they are checked once per AI, in the
+// order each first appears: data of any length costs no more than the AIs the table has.
 std::string check_pairings(const std::vector<Element>& elements) {
-    for (std::size_t i = 0; i < elements.size(); ++i)
-        for (std::size_t j = 0; j < i; ++j)
-            if (elements[j].ai == elements[i].ai && elements[j].value != elements[i].value)
-                return with_ai(elements[i].ai, "given twice with different data.");
+    std::map<std::string_view, std::string_view> first_value;
+    std::vector<const Element*> distinct;
     for (const Element& e : elements) {
+        const auto [it, added] = first_value.emplace(e.ai, e.value);
+        if (added) distinct.push_back(&e);
+        else if (it->second != e.value) return with_ai(e.ai, "given twice with different data.");
+    }
+    const auto present = [&](std::string_view pattern) {
+        return std::any_of(distinct.begin(), distinct.end(), [&](const Element* e) { return matches(pattern, e->ai); });
+    };
+    for (const Element* e : distinct) {
         std::string fault;
-        each(e.entry->req, ' ', [&](std::string_view group) {
+        each(e->entry->req, ' ', [&](std::string_view group) {
             bool met = false;
             each(group, ',', [&](std::string_view alt) {
                 bool all = true;
-                each(alt, '+', [&](std::string_view ai) { all = all && present(elements, ai); });
+                each(alt, '+', [&](std::string_view ai) { all = all && present(ai); });
                 met = met || all;
             });
-            if (!met && fault.empty()) fault = with_ai(e.ai, "needs " + alternatives(group) + " in the same data.");
+            if (!met && fault.empty()) fault = with_ai(e->ai, "needs " + alternatives(group) + " in the same data.");
         });
-        each(e.entry->ex, ',', [&](std::string_view pattern) {
-            for (const Element& other : elements)
-                if (fault.empty() && other.ai != e.ai && matches(pattern, other.ai))
-                    fault = with_ai(e.ai, "may not be used together with (" + other.ai + ").");
+        each(e->entry->ex, ',', [&](std::string_view pattern) {
+            for (const Element* other : distinct)
+                if (fault.empty() && other->ai != e->ai && matches(pattern, other->ai))
+                    fault = with_ai(e->ai, "may not be used together with (" + other->ai + ").");
         });
         if (!fault.empty()) return fault;
     }

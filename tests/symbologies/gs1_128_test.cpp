@@ -95,6 +95,20 @@ TEST(Gs1_128, EncodesElementStrings) {
     }
 }
 
+// Data far past the limit is cut at the last whole element that fits, without checking each
+// shorter prefix (a quadratic cost would hang the dialog).
+TEST(Gs1_128, CutsHugeDataAtAWholeElement) {
+    std::string data;
+    for (int i = 0; i < 200000; ++i) data += "(90)a";
+    vnl::Gs1Encoded out;
+    vnl::encode_gs1_128(data, out);
+    EXPECT_EQ(out.status, kTooLong);
+    // Start, FNC1, 62 times "90a" with FNC1 between, check, stop, closing: one more would be 256.
+    EXPECT_EQ(out.converted.size(), 252u);
+    EXPECT_EQ(out.human_readable.size(), 62u * 5);
+    EXPECT_TRUE(verify::read_back(verify::Symbol::Gs1_128, out.converted).ok());
+}
+
 struct Bad {
     int row;
     std::string data;
