@@ -65,14 +65,17 @@ constexpr bool entry_sound(const AiEntry& e) {
     if (!all_digits(e.first) || !all_digits(e.last) || e.last < e.first) return false;
     if (e.count < 1 || e.count > e.parts.size()) return false;
     bool optional_seen = false;
+    int total = 0;  // at most 90, so that any one element fits in a symbol
     for (std::size_t i = 0; i < e.count; ++i) {
         const Component& c = e.parts[i];
+        total += c.max;
         if (std::string_view("NXYZ").find(c.set) == std::string_view::npos) return false;
         if (c.min < 1 || c.min > c.max || c.max > 90 || !linters_known(c.linters)) return false;
         if (c.min != c.max && i + 1 != e.count) return false;  // only the last may vary in length
         if (optional_seen && !c.optional) return false;      // no mandatory part after an optional one
         optional_seen = optional_seen || c.optional;
     }
+    if (total > 90) return false;
     // A predefined length is one length: fixed components only.
     if (e.predefined)
         for (std::size_t i = 0; i < e.count; ++i)

@@ -30,7 +30,7 @@ bool in_set(char set, char c) {
 
 std::string shown(char c) {
     const auto b = static_cast<unsigned char>(c);
-    if (b > 0x20 && b < 0x7F) return std::string("'") + c + "'";
+    if (b >= 0x20 && b < 0x7F) return std::string("'") + c + "'";
     static constexpr char kHex[] = "0123456789ABCDEF";
     return std::string("byte 0x") + kHex[b >> 4] + kHex[b & 0x0F];
 }
