@@ -12,6 +12,7 @@ packages=(
   python3-fonttools poppler-utils xvfb xauth
   libreoffice-calc-nogui python3-uno libreoffice-script-provider-python libreoffice-dev
   clang libclang-rt-14-dev valgrind
+  zint
 )
 
 missing=()

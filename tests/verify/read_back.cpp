@@ -449,16 +449,19 @@ Reading read_code128(Symbol symbol, std::string_view s) {
     if (check != sum % 103) return failed("check value " + std::to_string(check) + ", mod 103 gives " + std::to_string(sum % 103));
 
     Reading r;
-    const bool follow = symbol == Symbol::Code128Auto;  // the fixed sets never change set
+    const bool gs1 = symbol == Symbol::Gs1_128;
+    const bool follow = symbol == Symbol::Code128Auto || gs1;  // the fixed sets never change set
+    const char fnc1 = gs1 ? '\x1D' : kFnc1Byte;
+    if (gs1 && (values.empty() || values[0] != 102)) return failed("no FNC1 after the start");
     CodeSet set = start == kStartA ? CodeSet::A : start == kStartB ? CodeSet::B : CodeSet::C;
-    for (std::size_t k = 0; k < values.size(); ++k) {
+    for (std::size_t k = gs1 ? 1 : 0; k < values.size(); ++k) {
         const int v = values[k];
         if (set == CodeSet::C) {
             if (v < 100) {
                 r.data += static_cast<char>('0' + v / 10);
                 r.data += static_cast<char>('0' + v % 10);
             } else if (!follow || v == 102) {
-                r.data += static_cast<char>(v + 0x61);  // FNC1 is 0xC7
+                r.data += v == 102 ? fnc1 : static_cast<char>(v + 0x61);
             } else {
                 set = v == 100 ? CodeSet::B : CodeSet::A;
             }
@@ -475,7 +478,8 @@ Reading read_code128(Symbol symbol, std::string_view s) {
         }
         const int other_set = set == CodeSet::A ? 100 : 101;  // CODE B in A, CODE A in B
         const int fnc4 = set == CodeSet::A ? 101 : 100;
-        if (v == 102) r.data += kFnc1Byte;
+        if (gs1 && (v == kFnc2 || v == kFnc3 || v == fnc4)) return failed("FNC2, FNC3 or FNC4 in GS1 data");
+        if (v == 102) r.data += fnc1;
         else if (v == kFnc2) r.data += kFnc2Byte;
         else if (v == kFnc3) r.data += kFnc3Byte;
         else if (v == fnc4) r.data += kFnc4Byte;
@@ -489,6 +493,8 @@ Reading read_code128(Symbol symbol, std::string_view s) {
             r.data += static_cast<char>(in_a && w >= 64 ? w - 64 : w + 0x20);
         }
     }
+    if (gs1 && (r.data.empty() || r.data.back() == fnc1 || r.data.find("\x1D\x1D") != std::string::npos))
+        return failed("GS1 data that is empty or has an empty element");
     return r;
 }
 
@@ -574,7 +580,7 @@ struct Entry {
     Symbol plain, with_check, with_full_ascii;
 };
 
-constexpr std::array<Entry, 16> kForms{{
+constexpr std::array<Entry, 17> kForms{{
     {"Code39", Symbol::Code39, Symbol::Code39Check, Symbol::Code39FullAscii},
     {"Code39 Extended", Symbol::Code39Extended, Symbol::Code39Extended, Symbol::Code39Extended},
     {"Code93", Symbol::Code93, Symbol::Code93, Symbol::Code93},
@@ -591,6 +597,7 @@ constexpr std::array<Entry, 16> kForms{{
     {"Code11", Symbol::Code11, Symbol::Code11, Symbol::Code11},
     {"Code25", Symbol::Code25, Symbol::Code25Check, Symbol::Code25},
     {"MSI/Plessey", Symbol::Msi, Symbol::Msi, Symbol::Msi},
+    {"GS1-128", Symbol::Gs1_128, Symbol::Gs1_128, Symbol::Gs1_128},
 }};
 
 }  // namespace
@@ -608,6 +615,7 @@ Reading read_back(Symbol symbol, std::string_view s) {
         case Symbol::Itf: return read_itf(s, false);
         case Symbol::ItfCheck: return read_itf(s, true);
         case Symbol::Code128A: case Symbol::Code128B: case Symbol::Code128C: case Symbol::Code128Auto:
+        case Symbol::Gs1_128:
             return read_code128(symbol, s);
         case Symbol::Codabar: return read_codabar(s);
         case Symbol::Code11: return read_code11(s);
@@ -627,11 +635,27 @@ std::optional<Symbol> symbol_of(std::string_view type, bool check_character, boo
 }
 
 std::string_view name(Symbol symbol) {
-    static constexpr std::array<std::string_view, 20> kNames{
+    static constexpr std::array<std::string_view, 21> kNames{
         "Code39", "Code39Check", "Code39FullAscii", "Code39Extended", "Code93", "UpcA", "UpcE", "Ean13", "Ean8",
         "Itf", "ItfCheck", "Code128A", "Code128B", "Code128C", "Code128Auto", "Codabar", "Code11", "Code25",
-        "Code25Check", "Msi"};
+        "Code25Check", "Msi", "Gs1_128"};
     return kNames[static_cast<std::size_t>(symbol)];
+}
+
+std::string gs1_transmitted(const std::vector<std::pair<std::string, std::string>>& elements) {
+    // GS1's AIs of predefined length, by their first two digits: only these go without GS.
+    static constexpr std::string_view kPredefined[] = {"00", "01", "02", "03", "04", "11", "12", "13", "14", "15",
+                                                       "16", "17", "18", "19", "20", "31", "32", "33", "34", "35",
+                                                       "36", "41"};
+    std::string out;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const auto& [ai, data] = elements[i];
+        out += ai + data;
+        bool predefined = false;
+        for (std::string_view p : kPredefined) predefined = predefined || ai.starts_with(p);
+        if (!predefined && i + 1 < elements.size()) out += '\x1D';
+    }
+    return out;
 }
 
 }  // namespace verify

@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace verify {
 
@@ -19,6 +21,7 @@ enum class Symbol {
     Itf, ItfCheck,
     Code128A, Code128B, Code128C, Code128Auto,
     Codabar, Code11, Code25, Code25Check, Msi,
+    Gs1_128,
 };
 
 struct Reading {
@@ -36,6 +39,8 @@ struct Reading {
 // set (function values 96 to 102 as 0xC1 to 0xC7, and no code change followed: the user
 // typed them); Auto, whose code changes are its own, is read with code-set tracking, and
 // FNC1 to FNC4 come back as the bytes 0xC7, 0xC2, 0xC1, 0xC6 that type them.
+// GS1-128 is read as Auto, from an FNC1 that must follow the start; the later FNC1s come
+// back as GS (0x1D), the separator a scanner sends, and FNC2 to FNC4 are faults.
 // UPC and EAN: the converted string may go on with one space and an add-on.
 Reading read_back(Symbol symbol, std::string_view converted);
 
@@ -47,5 +52,9 @@ Reading read_addon(std::string_view addon);
 std::optional<Symbol> symbol_of(std::string_view type, bool check_character, bool full_ascii);
 
 std::string_view name(Symbol symbol);
+
+// What a scanner sends for GS1 element strings (AI, data): AI and data one after the other,
+// GS after each element whose AI has no predefined length, except the last.
+std::string gs1_transmitted(const std::vector<std::pair<std::string, std::string>>& elements);
 
 }  // namespace verify

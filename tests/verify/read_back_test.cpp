@@ -255,6 +255,8 @@ TEST(ReadBack, RejectsMalformedSymbols) {
         {Symbol::Code128B, bytes("C9 41 42 C7 CB")},      // no closing glyph
         {Symbol::Code128Auto, bytes("C9 C8 C8 CB CD")},   // a start value among the data
         {Symbol::Code128Auto, bytes("C9 C3 C4 CB CD")},   // SHIFT with nothing after it (check right)
+        {Symbol::Gs1_128, bytes("C9 41 42 C7 CB CD")},      // no FNC1 after the start
+        {Symbol::Gs1_128, bytes("C9 C7 41 C7 5F CB CD")},   // FNC1 as the last data value
         {Symbol::Codabar, "A1AB"},
         {Symbol::Codabar, "A12"},
         {Symbol::Code11, "[]"},

@@ -1,0 +1,156 @@
+#include "symbologies/gs1_128.h"
+
+#include <algorithm>
+#include <array>
+#include <limits>
+
+#include "encoding/code128.h"
+#include "encoding/primitives.h"
+#include "symbologies/gs1_syntax.h"
+
+namespace vnl {
+
+namespace gs1 {
+
+namespace {
+
+constexpr char kFnc1Mark = '\xC7';  // FNC1's place in the text the planner reads
+constexpr std::string_view kTooLong = "Data too long: only the part that fits in 255 characters was encoded.";
+
+enum Set : int { A, B, C };
+constexpr int kSets = 3;
+constexpr int kShift = 98;
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+
+// The value of byte x in set A or B, or -1 when the set lacks it.
+int value_in(int set, char x) {
+    const auto b = static_cast<unsigned char>(x);
+    if (set == A) return b < 0x20 ? b + 64 : b < 0x60 ? b - 0x20 : -1;
+    return b >= 0x20 && b < 0x80 ? b - 0x20 : -1;
+}
+
+int start_of(int set) { return set == A ? kCode128StartA : set == B ? kCode128StartB : kCode128StartC; }
+int code_to(int set) { return set == A ? kCode128CodeA : set == B ? kCode128CodeB : kCode128CodeC; }
+
+// How a state was reached: by a code change at the same place, or by writing the next
+// `step` bytes (with a SHIFT before them when shifted).
+struct Step {
+    int cost = std::numeric_limits<int>::max();
+    int from_set = -1;
+    int step = 0;  // 0: a code change (or the start when from_set < 0)
+    bool shifted = false;
+};
+
+}  // namespace
+
+// Shortest path over (bytes written, current set): every symbol character costs one unit,
+// FNC1 is one character in every set, set C writes digit pairs, a SHIFT writes one byte of
+// the other of sets A and B. Of paths equally short, the one with the fewest code changes
+// wins: a code change costs a little more than a unit.
+std::vector<int> plan_code128(std::string_view text) {
+    constexpr int kUnit = 1024;  // more than the code changes of any symbol
+    const std::size_t n = text.size();
+    std::vector<std::array<Step, kSets>> best(n + 1);
+    for (int s = 0; s < kSets; ++s) best[0][s].cost = kUnit;
+    const auto relax = [&](std::size_t i, int set, int cost, int from_set, int step, bool shifted) {
+        Step& b = best[i][set];
+        if (cost < b.cost) b = {cost, from_set, step, shifted};
+    };
+    for (std::size_t i = 0; i <= n; ++i) {
+        // A code change reached from another state here; one change is always enough.
+        for (int s : {C, B, A})
+            for (int t : {C, B, A})
+                if (s != t && best[i][s].step != 0 && best[i][s].cost != std::numeric_limits<int>::max())
+                    relax(i, t, best[i][s].cost + kUnit + 1, s, 0, false);
+        if (i == n) break;
+        for (int s : {C, B, A}) {
+            const int cost = best[i][s].cost;
+            if (cost == std::numeric_limits<int>::max()) continue;
+            if (text[i] == kFnc1Mark) {
+                relax(i + 1, s, cost + kUnit, s, 1, false);
+            } else if (s == C) {
+                if (i + 1 < n && is_digit(text[i]) && is_digit(text[i + 1])) relax(i + 2, C, cost + kUnit, C, 2, false);
+            } else if (value_in(s, text[i]) >= 0) {
+                relax(i + 1, s, cost + kUnit, s, 1, false);
+            } else if (value_in(1 - s, text[i]) >= 0) {
+                relax(i + 1, s, cost + 2 * kUnit + 1, s, 1, true);
+            }
+        }
+    }
+    // Walk back from the cheapest end.
+    int set = C;
+    for (int s : {B, A})
+        if (best[n][s].cost < best[n][set].cost) set = s;
+    std::vector<int> values;
+    for (std::size_t i = n;;) {
+        const Step& b = best[i][set];
+        if (b.step == 0 && b.from_set < 0) break;
+        if (b.step == 0) {
+            values.push_back(code_to(set));
+        } else if (text[i - 1] == kFnc1Mark) {
+            values.push_back(kCode128Fnc1);
+        } else if (set == C) {
+            values.push_back(10 * (text[i - 2] - '0') + (text[i - 1] - '0'));
+        } else {
+            values.push_back(value_in(b.shifted ? 1 - set : set, text[i - 1]));
+            if (b.shifted) values.push_back(kShift);
+        }
+        i -= static_cast<std::size_t>(b.step);
+        set = b.from_set;
+    }
+    values.push_back(start_of(set));
+    return {values.rbegin(), values.rend()};
+}
+
+}  // namespace gs1
+
+void encode_gs1_128(std::string_view data, Gs1Encoded& out) {
+    out = {};
+    gs1::Parsed parsed = gs1::parse(data);
+    if (!parsed.ok()) {
+        out.status = parsed.error;
+        return;
+    }
+    if (std::string fault = gs1::check(parsed.elements); !fault.empty()) {
+        out.status = fault;
+        return;
+    }
+    // Start, data, check, stop and closing glyph; data that does not fit loses its last
+    // elements whole, so that no element string is ever cut. A symbol character holds two
+    // bytes at best, so the planner never sees more than twice the room.
+    const std::size_t room = kMaxConverted - 3;
+    std::size_t kept = 0;
+    for (std::size_t length = 1; kept < parsed.elements.size(); ++kept) {
+        const gs1::Element& e = parsed.elements[kept];
+        length += e.ai.size() + e.value.size() + 1;
+        if (length > 2 * room) break;
+    }
+    kept = std::max<std::size_t>(kept, 1);
+    std::vector<int> values;
+    for (; kept > 0; --kept) {
+        std::string text(1, gs1::kFnc1Mark);
+        for (std::size_t i = 0; i < kept; ++i) {
+            const gs1::Element& e = parsed.elements[i];
+            text += e.ai + e.value;
+            if (!e.entry->predefined && i + 1 < kept) text += gs1::kFnc1Mark;
+        }
+        values = gs1::plan_code128(text);
+        if (values.size() <= room) break;
+    }
+    int sum = values[0];
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        out.converted += code128_glyphs[static_cast<std::size_t>(values[i])];
+        if (i > 0) sum += static_cast<int>(i) * values[i];
+    }
+    out.converted += code128_glyphs[static_cast<std::size_t>(sum % 103)];
+    out.converted += static_cast<char>(kCode128Stop);
+    out.converted += static_cast<char>(kCode128Closing);
+    for (std::size_t i = 0; i < kept; ++i) out.human_readable += "(" + parsed.elements[i].ai + ")" + parsed.elements[i].value;
+    if (kept < parsed.elements.size()) {
+        out.truncated = true;
+        out.status = gs1::kTooLong;
+    }
+}
+
+}  // namespace vnl
