@@ -61,8 +61,8 @@ int usage_error(const std::string& message) {
 }
 
 int written(int status) {
-    std::cout.flush();
     errno = 0;
+    std::cout.flush();
     if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout) return status;
     const int error = errno;
     return usage_error(std::string("cannot write the output") + (error != 0 ? ": " + std::string(std::strerror(error)) : ""));

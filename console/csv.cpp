@@ -146,7 +146,7 @@ CsvReader::Step CsvReader::parse(std::size_t& line_ends) {
         }
         if (at == end_) {
             if (!eof_) return Step::more;
-            begin_ = at;  // the last record, without a line end
+            begin_ = content_end_ = at;  // the last record, without a line end
             return Step::record;
         }
         const char c = data_[at];
@@ -159,6 +159,7 @@ CsvReader::Step CsvReader::parse(std::size_t& line_ends) {
             if (at + 1 == end_ || data_[at + 1] != '\n')
                 return problem("a carriage return outside quotes that does not end the line");
         }
+        content_end_ = at;
         begin_ = at + (c == '\r' ? 2 : 1);
         ++line_ends;
         return Step::record;
@@ -212,7 +213,7 @@ bool CsvReader::next() {
             if (!header_seen_) fail(1, "no header row");
             return false;
         }
-        if (begin_ - start > kMaxRecord) {
+        if (content_end_ - start > kMaxLine) {
             fail(next_line_, too_long());
             return false;
         }

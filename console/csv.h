@@ -65,6 +65,7 @@ private:
     std::vector<std::string> fields_;  // kept between records, so that their storage is reused
     std::size_t parsed_ = 0;           // fields_ in use
     bool blank_ = false;               // the record parsed was an empty line
+    std::size_t content_end_ = 0;      // where its line end starts
     const std::vector<std::string>* current_ = &fields_;
     std::size_t count_ = 0;
     std::size_t line_ = 0, next_line_ = 1;

@@ -113,7 +113,8 @@ TEST(Csv, FindsColumnsByNameThenNumber) {
     EXPECT_EQ(find_column(header, "0", problem), -1);
     EXPECT_EQ(find_column(header, "EAN", problem), -1);
     EXPECT_EQ(problem, "no column of the header is named 'EAN'");
-    EXPECT_EQ(find_column(header, "99999999999999999999", problem), -1);
+    EXPECT_EQ(find_column(header, "99999999999999999999", problem), -1);  // no overflow
+    EXPECT_EQ(problem, "column 99999999999999999999 does not exist: the header has 3 columns");
 }
 
 // Lines of what a writer thread feeds into a pipe, in pieces of the given size, up to a
