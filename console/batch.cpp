@@ -1,6 +1,11 @@
 #include "console/batch.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <charconv>
 #include <cstring>
+#include <optional>
 
 #include "console/command_line.h"
 #include "console/csv.h"
@@ -23,11 +28,6 @@ std::string core_bytes(std::string_view record, bool windows_1252) {
     return bytes;
 }
 
-std::string to_utf8(std::string_view bytes) {
-    std::string text(glyphmate_windows_1252_to_utf8(bytes.data(), bytes.size(), nullptr, 0), '\0');
-    glyphmate_windows_1252_to_utf8(bytes.data(), bytes.size(), text.data(), text.size());
-    return text;
-}
 
 void report(Output& err, std::size_t line, const char* status, const BatchOptions& options, std::string_view data) {
     err.put(std::to_string(line));
@@ -57,18 +57,140 @@ bool all_digits(std::string_view s) {
     return true;
 }
 
+// "glyphmate-encode: INPUT, line N: WHAT", for input that is not what the batch takes.
+int input_problem(const BatchOptions& options, std::size_t line, const std::string& what) {
+    return usage_error(options.input_name + ", line " + std::to_string(line) + ": " + what);
+}
+
+int csv_problem(const BatchOptions& options, const CsvReader& reader) {
+    return input_problem(options, reader.problem().line, reader.problem().what);
+}
+
+// What the first pass over a CSV found out for the second.
+struct CsvLayout {
+    char delimiter = ',';
+    bool bom = false;  // the input started with one
+    int data_column = 0, supplement_column = -1;
+};
+
+constexpr int kGoOn = -1;
+
+bool skip_bom(CsvReader& reader, const BatchOptions& options) { return !options.windows_1252 && reader.skip_bom(); }
+
+// The first pass: the whole CSV is well-formed, the columns exist, and the output encoding
+// can carry every field. Returns kGoOn, or the exit status of the problem reported.
+int check_csv(CsvReader& reader, const BatchOptions& options, CsvLayout& layout) {
+    layout.bom = skip_bom(reader, options);
+    if (!reader.next()) return csv_problem(options, reader);
+    std::string problem;
+    layout.data_column = find_column(reader.fields(), options.column, problem);
+    if (layout.data_column < 0) return usage_error("--column: " + problem);
+    if (!options.supplement_column.empty()) {
+        layout.supplement_column = find_column(reader.fields(), options.supplement_column, problem);
+        if (layout.supplement_column < 0) return usage_error("--supplement-column: " + problem);
+    }
+    layout.delimiter = reader.delimiter();
+    // Converted strings, fonts and status lines are Windows-1252 by nature; the other fields
+    // of a UTF-8 file may hold characters it lacks.
+    const bool check_fields = options.output_encoding == OutputEncoding::windows_1252 && !options.windows_1252;
+    do {
+        if (!check_fields) continue;
+        const auto fields = reader.fields();
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            std::size_t lost = 0;
+            glyphmate_utf8_to_windows_1252(fields[i].data(), fields[i].size(), nullptr, 0, &lost);
+            if (lost > 0)
+                return input_problem(options, reader.line(),
+                                     "field " + std::to_string(i + 1) +
+                                         " holds a character that Windows-1252 lacks (or is not UTF-8); "
+                                         "choose another --output-encoding");
+        }
+    } while (reader.next());
+    return reader.failed() ? csv_problem(options, reader) : kGoOn;
+}
+
+// A field as the output encoding has it, in scratch when it has to change.
+std::string_view recoded(std::string_view field, const BatchOptions& options, std::string& scratch) {
+    const bool to_1252 = options.output_encoding == OutputEncoding::windows_1252;
+    if (to_1252 == options.windows_1252) return field;
+    if (to_1252) {
+        scratch.resize(glyphmate_utf8_to_windows_1252(field.data(), field.size(), nullptr, 0, nullptr));
+        glyphmate_utf8_to_windows_1252(field.data(), field.size(), scratch.data(), scratch.size(), nullptr);
+    } else {
+        scratch.resize(glyphmate_windows_1252_to_utf8(field.data(), field.size(), nullptr, 0));
+        glyphmate_windows_1252_to_utf8(field.data(), field.size(), scratch.data(), scratch.size());
+    }
+    return scratch;
+}
+
+// The second pass: the CSV the first one passed, converted.
+int write_csv(api::Converter& converter, CsvReader& reader, const BatchOptions& options, const CsvLayout& layout,
+              Output& out, Output& err) {
+    skip_bom(reader, options);
+    const char d = layout.delimiter;
+    const bool to_1252 = options.output_encoding == OutputEncoding::windows_1252;
+    if (options.output_encoding == OutputEncoding::utf8_bom ||
+        (options.output_encoding == OutputEncoding::utf8 && layout.bom))
+        out.put(kUtf8Bom);
+    std::string row, scratch;
+    api::Result result;
+    bool any_message = false, header = true;
+    while (reader.next()) {
+        const auto fields = reader.fields();
+        row.clear();
+        for (const std::string& field : fields) {
+            append_csv_field(row, recoded(field, options, scratch), d);
+            row += d;
+        }
+        if (header) {
+            for (const char* name : {"converted", "font", "status"}) {
+                row += name;
+                row += d;
+            }
+            header = false;
+        } else {
+            const std::string& data = fields[static_cast<std::size_t>(layout.data_column)];
+            const std::string_view supplement = layout.supplement_column >= 0
+                                                    ? std::string_view(fields[static_cast<std::size_t>(layout.supplement_column)])
+                                                    : std::string_view(options.supplement);
+            const bool message = converter.run(data, supplement, result) == GLYPHMATE_MESSAGE;
+            append_csv_field(row, to_1252 ? result.bytes() : std::string_view(result.converted_utf8), d);
+            row += d;
+            append_csv_field(row, result.font, d);
+            row += d;
+            append_csv_field(row, result.status, d);
+            row += d;
+            if (message) {
+                report(err, reader.line(), result.status, options, data);
+                any_message = true;
+            }
+        }
+        row.back() = '\r';
+        row += '\n';
+        out.put(row);
+        if (!out.ok()) break;
+    }
+    if (reader.failed()) {  // the file changed since the first pass
+        out.flush();
+        return csv_problem(options, reader);
+    }
+    return finish(out, err, any_message);
+}
+
 }  // namespace
 
 int convert_lines(api::Converter& converter, const BatchOptions& options, LineReader& in, Output& out, Output& err) {
     api::Result result;
     bool any_message = false;
+    const bool raw = options.output_encoding == OutputEncoding::windows_1252;
+    if (options.output_encoding == OutputEncoding::utf8_bom) out.put(kUtf8Bom);
     std::string_view line;
     while (in.next(line)) {
         const bool message = converter.run(line, options.supplement, result) == GLYPHMATE_MESSAGE;
         if (options.json) {
             out.put(to_json(result, core_bytes(line, options.windows_1252), in.line_number()).dump());
         } else {
-            out.put(result.converted_utf8);
+            out.put(raw ? result.bytes() : std::string_view(result.converted_utf8));
         }
         out.put('\n');
         if (message) {
@@ -80,15 +202,22 @@ int convert_lines(api::Converter& converter, const BatchOptions& options, LineRe
     if (in.error() != 0)
         return io_failure(err, "cannot read " + options.input_name + " after line " + std::to_string(in.line_number()),
                           in.error());
+    if (in.too_long()) {
+        if (!out.flush()) return io_failure(err, "cannot write the output", out.error());
+        err.flush();
+        return input_problem(options, in.line_number() + 1,
+                             "longer than " + std::to_string(kMaxLine) + " bytes: not a record");
+    }
     return finish(out, err, any_message);
 }
 
-int find_column(const std::vector<std::string>& header, std::string_view column, std::string& problem) {
+int find_column(std::span<const std::string> header, std::string_view column, std::string& problem) {
     for (std::size_t i = 0; i < header.size(); ++i)
         if (header[i] == column) return static_cast<int>(i);
-    if (all_digits(column) && column.size() < 6) {
-        const int number = std::stoi(std::string(column));
-        if (number >= 1 && number <= static_cast<int>(header.size())) return number - 1;
+    if (all_digits(column)) {
+        std::size_t number = 0;
+        const auto [end, error] = std::from_chars(column.data(), column.data() + column.size(), number);
+        if (error == std::errc() && number >= 1 && number <= header.size()) return static_cast<int>(number - 1);
         problem = "column " + std::string(column) + " does not exist: the header has " + std::to_string(header.size()) +
                   (header.size() == 1 ? " column" : " columns");
         return -1;
@@ -99,60 +228,37 @@ int find_column(const std::vector<std::string>& header, std::string_view column,
 
 int convert_csv(api::Converter& converter, const BatchOptions& options, std::string_view text, Output& out,
                 Output& err) {
-    const bool bom = !options.windows_1252 && text.starts_with(kUtf8Bom);
-    if (bom) text.remove_prefix(kUtf8Bom.size());
-
-    std::vector<CsvRecord> records;
-    CsvProblem problem;
-    if (!parse_csv(text, records, problem))
-        return usage_error(options.input_name + ", line " + std::to_string(problem.line) + ": " + problem.what);
-    const std::vector<std::string>& header = records.front().fields;
-    std::string column_problem;
-    const int data_column = find_column(header, options.column, column_problem);
-    if (data_column < 0) return usage_error("--column: " + column_problem);
-    int supplement_column = -1;
-    if (!options.supplement_column.empty()) {
-        supplement_column = find_column(header, options.supplement_column, column_problem);
-        if (supplement_column < 0) return usage_error("--supplement-column: " + column_problem);
+    CsvLayout layout;
+    {
+        CsvReader reader(text, options.delimiter);
+        if (const int status = check_csv(reader, options, layout); status != kGoOn) return status;
     }
+    CsvReader reader(text, layout.delimiter);
+    return write_csv(converter, reader, options, layout, out, err);
+}
 
-    // Fields are kept as they were; a Windows-1252 file comes out in UTF-8 like the rest.
-    auto kept = [&](const std::string& field) { return options.windows_1252 ? to_utf8(field) : field; };
-    std::string row;
-    if (bom) out.put(kUtf8Bom);
-    for (const std::string& name : header) {
-        append_csv_field(row, kept(name));
-        row += ',';
-    }
-    row += "converted,font,status\r\n";
-    out.put(row);
-
-    api::Result result;
-    bool any_message = false;
-    for (std::size_t r = 1; r < records.size(); ++r) {
-        const CsvRecord& record = records[r];
-        const std::string& supplement =
-            supplement_column >= 0 ? record.fields[static_cast<std::size_t>(supplement_column)] : options.supplement;
-        const bool message =
-            converter.run(record.fields[static_cast<std::size_t>(data_column)], supplement, result) == GLYPHMATE_MESSAGE;
-        row.clear();
-        for (const std::string& field : record.fields) {
-            append_csv_field(row, kept(field));
-            row += ',';
+int convert_csv(api::Converter& converter, const BatchOptions& options, int fd, Output& out, Output& err) {
+    struct stat st {};
+    const off_t start = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? ::lseek(fd, 0, SEEK_CUR) : -1;
+    if (start >= 0) {  // a file: read twice, a block at a time
+        CsvLayout layout;
+        {
+            CsvReader reader(fd, options.delimiter);
+            if (const int status = check_csv(reader, options, layout); status != kGoOn) return status;
         }
-        append_csv_field(row, result.converted_utf8);
-        row += ',';
-        append_csv_field(row, result.font);
-        row += ',';
-        append_csv_field(row, result.status);
-        row += "\r\n";
-        out.put(row);
-        if (message) {
-            report(err, record.line, result.status, options, record.fields[static_cast<std::size_t>(data_column)]);
-            any_message = true;
-        }
+        if (::lseek(fd, start, SEEK_SET) < 0) return io_failure(err, "cannot read " + options.input_name, errno);
+        CsvReader reader(fd, layout.delimiter);
+        return write_csv(converter, reader, options, layout, out, err);
     }
-    return finish(out, err, any_message);
+    // A pipe or a terminal cannot be read again: its text is held, once.
+    std::string text;
+    int error = 0;
+    std::size_t too_long_line = 0;
+    if (!read_all(fd, text, error, too_long_line)) {
+        if (error != 0) return usage_error("cannot read " + options.input_name + ": " + std::strerror(error));
+        return input_problem(options, too_long_line, "longer than " + std::to_string(kMaxLine) + " bytes: not a record");
+    }
+    return convert_csv(converter, options, std::string_view(text), out, err);
 }
 
 }  // namespace glyphmate::console

@@ -1,9 +1,9 @@
 // Batch conversion: every record through one converter, in order, one output record each.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include <glyphmate.hpp>
 
@@ -11,9 +11,15 @@
 
 namespace glyphmate::console {
 
+// What the batch output is written in. UTF-8 keeps a CSV's byte-order mark; Windows-1252
+// writes the converted strings as their bytes, for older tools.
+enum class OutputEncoding { utf8, utf8_bom, windows_1252 };
+
 struct BatchOptions {
     bool json = false;
     bool windows_1252 = false;  // the input's encoding; UTF-8 otherwise
+    OutputEncoding output_encoding = OutputEncoding::utf8;
+    char delimiter = 0;         // CSV: 0 takes it from the header row
     std::string supplement;     // for every record, in the input's encoding
     std::string input_name;     // for messages: the file, or "standard input"
     std::string column = "1", supplement_column;  // CSV only
@@ -24,13 +30,17 @@ struct BatchOptions {
 // carried a message, 2 when the input could not be read or the output not written.
 int convert_lines(api::Converter& converter, const BatchOptions& options, LineReader& in, Output& out, Output& err);
 
-// The CSV text with the columns converted, font and status added to every record; a
-// malformed text is reported with its line before anything is written. Same exit status.
+// The CSV with the columns converted, font and status added to every record, in the
+// input's delimiter. A malformed CSV, or one the output encoding cannot carry, is reported
+// with its line before anything is written: the whole CSV is checked first, then converted.
+// Same exit status. From text in memory, or from fd: a regular file is read twice, anything
+// else is held in memory once.
 int convert_csv(api::Converter& converter, const BatchOptions& options, std::string_view text, Output& out,
                 Output& err);
+int convert_csv(api::Converter& converter, const BatchOptions& options, int fd, Output& out, Output& err);
 
 // Which column of the header a --column argument names: the header name, else the number
 // from 1; -1 (with problem set) when it names none.
-int find_column(const std::vector<std::string>& header, std::string_view column, std::string& problem);
+int find_column(std::span<const std::string> header, std::string_view column, std::string& problem);
 
 }  // namespace glyphmate::console

@@ -1,6 +1,9 @@
 #include "console/command_line.h"
 
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string_view>
 
@@ -57,24 +60,32 @@ int usage_error(const std::string& message) {
     return kExitUsage;
 }
 
+int written(int status) {
+    errno = 0;
+    std::cout.flush();
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout) return status;
+    const int error = errno;
+    return usage_error(std::string("cannot write the output") + (error != 0 ? ": " + std::string(std::strerror(error)) : ""));
+}
+
 std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
     CLI::App app{"Converts data into the text that, typeset in a Varnel barcode font, draws the symbol.",
                  "glyphmate-encode"};
     app.set_version_flag("--version", "glyphmate-encode " + std::string(glyphmate_version()));
     app.footer(
         "Exit status: 0 when no status line carries a message, 1 when one does (the conversion is still "
-        "printed), 2 for a usage error or an input that cannot be read.");
+        "printed), 2 for a usage error, an input that cannot be read or an output that cannot be written.");
 
-    std::string height, data, data_hex, encoding;
+    std::string height, data, data_hex, encoding, output_encoding, delimiter;
     bool check = false, full_ascii = false, no_text = false;
     app.add_option("--type", s.type, "Symbology, as in the Barcode Type list (default Code39)");
     app.add_option("--supplement", s.supplement, "UPC/EAN 2- or 5-digit add-on");
     app.add_flag("--check", check, "Check Character on");
     app.add_flag("--full-ascii", full_ascii, "Full ASCII on");
     app.add_flag("--no-text", no_text, "Underlying Text off");
-    app.add_option("--height", height, "Bar height: XS, S, M (default), T or XT");
+    auto* height_opt = app.add_option("--height", height, "Bar height: XS, S, M (default), T or XT");
     app.add_flag("--json", s.json, "Print everything the dialog shows, as one JSON object (per line in a batch)");
-    app.add_flag("--list", s.list, "List the symbologies");
+    auto* list_opt = app.add_flag("--list", s.list, "List the symbologies");
     auto* data_opt = app.add_option("DATA", data, "The data (default: VARNEL GLYPH MATE)");
     auto* hex_opt = app.add_option("--data-hex", data_hex, "The data as hex bytes, e.g. 410942")->excludes(data_opt);
     auto* batch_opt = app.add_option("--batch", s.input,
@@ -95,15 +106,27 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
     app.add_option("--supplement-column", s.supplement_column, "CSV: the column of the UPC/EAN add-on")
         ->type_name("NAME|NUMBER")
         ->needs(csv_opt);
-    app.add_option("--input-encoding", encoding, "The batch input's encoding: utf-8 (default) or windows-1252")
-        ->type_name("ENCODING");
+    auto* encoding_opt =
+        app.add_option("--input-encoding", encoding, "The batch input's encoding: utf-8 (default) or windows-1252")
+            ->type_name("ENCODING");
+    auto* output_encoding_opt =
+        app.add_option("--output-encoding", output_encoding,
+                       "The batch output's encoding: utf-8 (default; a CSV keeps its byte-order mark), utf-8-bom "
+                       "(a byte-order mark first, as Excel wants) or windows-1252")
+            ->type_name("ENCODING");
+    auto* delimiter_opt = app.add_option("--delimiter", delimiter,
+                                         "CSV: the field delimiter, ',' ';' or tab (default: the one the header row "
+                                         "uses); the output keeps it")
+                              ->type_name("DELIMITER")
+                              ->needs(csv_opt);
+    list_opt->excludes(data_opt)->excludes(hex_opt)->excludes(batch_opt)->excludes(csv_opt);
 
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
+        return written(app.exit(e));
     } catch (const CLI::CallForVersion& e) {
-        return app.exit(e);
+        return written(app.exit(e));
     } catch (const CLI::ParseError& e) {
         return usage_error(e.what());
     }
@@ -113,19 +136,42 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
     s.options.check_character = check;
     s.options.full_ascii = full_ascii;
     s.options.underlying_text = !no_text;
-    if (!height.empty()) {
+    if (height_opt->count() > 0) {
         int index = -1;
         for (std::size_t i = 0; i < kHeights.size(); ++i)
             if (same_letters(kHeights[i], height)) index = static_cast<int>(i);
         if (index < 0) return usage_error("--height must be XS, S, M, T or XT, not '" + height + "'");
         s.options.height = index;
     }
-    if (!encoding.empty()) {
+    if (encoding_opt->count() > 0) {
         if (!s.batch) return usage_error("--input-encoding is for --batch and --csv input");
         if (same_letters(encoding, "windows-1252") || same_letters(encoding, "cp1252"))
             s.windows_1252 = true;
         else if (!same_letters(encoding, "utf-8") && !same_letters(encoding, "utf8"))
             return usage_error("--input-encoding must be utf-8 or windows-1252, not '" + encoding + "'");
+    }
+    if (output_encoding_opt->count() > 0) {
+        if (!s.batch) return usage_error("--output-encoding is for --batch and --csv output");
+        if (same_letters(output_encoding, "utf-8") || same_letters(output_encoding, "utf8"))
+            s.output_encoding = OutputEncoding::utf8;
+        else if (same_letters(output_encoding, "utf-8-bom") || same_letters(output_encoding, "utf8-bom"))
+            s.output_encoding = OutputEncoding::utf8_bom;
+        else if (same_letters(output_encoding, "windows-1252") || same_letters(output_encoding, "cp1252"))
+            s.output_encoding = OutputEncoding::windows_1252;
+        else
+            return usage_error("--output-encoding must be utf-8, utf-8-bom or windows-1252, not '" + output_encoding +
+                               "'");
+        // JSON is UTF-8 without a byte-order mark, whatever the rest of the output is.
+        if (s.json && s.output_encoding != OutputEncoding::utf8)
+            return usage_error("--json writes UTF-8 only: leave out --output-encoding or give utf-8");
+    }
+    if (delimiter_opt->count() > 0) {
+        if (delimiter == "," || delimiter == ";" || delimiter == "\t")
+            s.delimiter = delimiter.front();
+        else if (same_letters(delimiter, "tab"))
+            s.delimiter = '\t';
+        else
+            return usage_error("--delimiter must be ',', ';' or tab, not '" + delimiter + "'");
     }
     if (hex_opt->count() > 0) {
         std::string problem;

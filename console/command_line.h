@@ -6,6 +6,8 @@
 
 #include <glyphmate.h>
 
+#include "console/batch.h"
+
 namespace glyphmate::console {
 
 struct Settings {
@@ -26,6 +28,8 @@ struct Settings {
     std::string column = "1";
     std::string supplement_column;  // empty: --supplement for every record
     bool windows_1252 = false;      // the input's encoding; UTF-8 otherwise
+    OutputEncoding output_encoding = OutputEncoding::utf8;
+    char delimiter = 0;  // CSV: 0 takes it from the header row
 };
 
 // Fills settings from the arguments. Returns the exit status when the program ends here
@@ -34,6 +38,9 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& settings)
 
 // Reports a usage error on standard error and gives its exit status.
 int usage_error(const std::string& message);
+
+// status, once what went to standard output is written; else the message and kExitUsage.
+int written(int status);
 
 inline constexpr int kExitMessage = 1;
 inline constexpr int kExitUsage = 2;

@@ -60,6 +60,7 @@ bool LineReader::next(std::string_view& line) {
             stop = static_cast<std::size_t>(static_cast<const char*>(lf) - buffer_.get());
         } else {
             const std::size_t seen = end_ - begin_;
+            if (seen > kMaxLine + 1) break;  // + 1: room for the CR of a CR LF
             if (fill()) {
                 searched = begin_ + seen;
                 continue;
@@ -69,19 +70,38 @@ bool LineReader::next(std::string_view& line) {
         }
         std::size_t length = stop - begin_;
         if (length > 0 && buffer_[begin_ + length - 1] == '\r') --length;
+        if (length > kMaxLine) break;
         line = std::string_view(buffer_.get() + begin_, length);
         begin_ = stop < end_ ? stop + 1 : stop;
         ++line_number_;
         return true;
     }
+    too_long_ = true;
+    return false;
 }
 
-bool read_all(int fd, std::string& text, int& error) {
+bool read_all(int fd, std::string& text, int& error, std::size_t& too_long_line) {
     char block[1 << 16];
+    std::size_t line = 1, line_start = text.size();
     for (;;) {
         const ssize_t n = ::read(fd, block, sizeof block);
         if (n > 0) {
+            // Line by line as it comes, so that a device or a binary file stops here and
+            // not when the memory runs out.
+            const std::size_t from = text.size();
             text.append(block, static_cast<std::size_t>(n));
+            for (std::size_t at = from; at < text.size(); ++at) {
+                const void* lf = std::memchr(text.data() + at, '\n', text.size() - at);
+                if (lf == nullptr) break;
+                at = static_cast<std::size_t>(static_cast<const char*>(lf) - text.data());
+                if (at - line_start > kMaxLine + 1) break;
+                line_start = at + 1;
+                ++line;
+            }
+            if (text.size() - line_start > kMaxLine + 1) {
+                too_long_line = line;
+                return false;
+            }
         } else if (n == 0) {
             return true;
         } else if (errno != EINTR) {

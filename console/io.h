@@ -9,6 +9,10 @@
 
 namespace glyphmate::console {
 
+// No record comes near this: a longer line is taken for input that is not records (a
+// device, a binary file) and ends the batch, which keeps the memory bounded.
+inline constexpr std::size_t kMaxLine = std::size_t{1} << 20;
+
 // The lines of a file descriptor: LF or CR LF ends a line, a last line without one counts,
 // and a leading UTF-8 byte-order mark is skipped when asked.
 class LineReader {
@@ -16,10 +20,12 @@ public:
     LineReader(int fd, bool skip_bom);
 
     // The next line without its line end, valid until the next call; false at the end of
-    // the input or on a read error (then error() is the errno).
+    // the input, on a read error (then error() is the errno) or at a line longer than
+    // kMaxLine (then too_long(); it is line line_number() + 1).
     bool next(std::string_view& line);
     std::size_t line_number() const { return line_number_; }
     int error() const { return error_; }
+    bool too_long() const { return too_long_; }
 
 private:
     bool fill();  // reads more; false at the end or on an error
@@ -32,10 +38,13 @@ private:
     bool at_end_ = false;
     std::size_t line_number_ = 0;
     int error_ = 0;
+    bool too_long_ = false;
 };
 
-// Everything a file descriptor gives, to its end; false on a read error (errno kept).
-bool read_all(int fd, std::string& text, int& error);
+// Everything a file descriptor gives, to its end, appended to text. False on a read error
+// (errno kept in error) or, with too_long set and text cut there, at a line longer than
+// kMaxLine; too_long_line is then its number.
+bool read_all(int fd, std::string& text, int& error, std::size_t& too_long_line);
 
 // A byte-order mark at the start of UTF-8 text, and its length.
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";

@@ -41,17 +41,14 @@ int convert_one(Converter& converter, const Settings& s) {
                                                         : std::optional<std::string_view>(s.data))
                       << '\n';
     }
-    std::cout.flush();
-    if (!std::cout) {
-        std::cerr << "glyphmate-encode: could not write the output\n";
-        return 1;
-    }
-    return message ? kExitMessage : 0;
+    return written(message ? kExitMessage : 0);
 }
 
 int convert_batch(Converter& converter, const Settings& s) {
     BatchOptions options{.json = s.json,
                          .windows_1252 = s.windows_1252,
+                         .output_encoding = s.output_encoding,
+                         .delimiter = s.delimiter,
                          .supplement = s.windows_1252 ? windows_1252(s.supplement) : s.supplement,
                          .input_name = s.input.empty() ? "standard input" : "'" + s.input + "'",
                          .column = s.column,
@@ -62,10 +59,7 @@ int convert_batch(Converter& converter, const Settings& s) {
     Output out(STDOUT_FILENO), err(STDERR_FILENO);
     int status;
     if (s.csv) {
-        std::string text;
-        int error = 0;
-        status = read_all(fd, text, error) ? convert_csv(converter, options, text, out, err)
-                                           : usage_error("cannot read " + options.input_name + ": " + std::strerror(error));
+        status = convert_csv(converter, options, fd, out, err);
     } else {
         LineReader in(fd, !s.windows_1252);
         status = convert_lines(converter, options, in, out, err);
@@ -82,7 +76,7 @@ int main(int argc, char** argv) {
 
     if (s.list) {
         for (int i = 0; i < glyphmate_type_count(); ++i) std::cout << glyphmate_type_name(i) << '\n';
-        return std::cout.flush() ? 0 : 1;
+        return written(0);
     }
 
     // Only JSON shows whether the font is installed: the other outputs skip the font listing.

@@ -14,6 +14,7 @@
 #include <nlohmann/json.hpp>
 
 #include "console/csv.h"
+#include "console/io.h"
 #include "process.h"
 #include "flow/sample_records.h"
 
@@ -267,6 +268,89 @@ TEST(CsvBatch, MalformedInputStopsBeforeAnyOutput) {
 TEST(CsvBatch, Windows1252FieldsComeOutAsUtf8) {
     const auto r = encode({"--type", "Code39 Extended", "--csv", "--input-encoding", "windows-1252"}, "na\xEFve\nA\xE9\n");
     EXPECT_EQ(r.out, "na\xC3\xAFve,converted,font,status\r\nA\xC3\xA9,[A],VNL Code39ExtMA," + std::string(kInvalid) + "\r\n");
+}
+
+// Whole runs: what comes out, on which stream, with which exit status, byte for byte.
+struct RunRow {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input, out, err;
+    int exit_code;
+};
+
+TEST(Batch, RunsByteForByte) {
+    const std::string too_long(glyphmate::console::kMaxLine + 1, 'x');
+    const std::string not_a_record = "longer than " + std::to_string(glyphmate::console::kMaxLine) + " bytes: not a record\n";
+    std::string wide_header, wide_row;  // 100,000 columns, the data in the last
+    for (int i = 1; i <= 100'000; ++i) {
+        wide_header += "c" + std::to_string(i) + (i < 100'000 ? "," : "");
+        wide_row += i < 100'000 ? "," : "X";
+    }
+    const std::string head = "d,converted,font,status\r\n", e = "glyphmate-encode: ";
+    const RunRow runs[] = {
+        // A line no record comes near: the records before it are written, then exit 2.
+        {"long line", {"--batch"}, "A\n" + too_long + "\nB\n", "*A*\n", e + "standard input, line 2: " + not_a_record, 2},
+        {"long CSV line", {"--csv"}, "d\nA\n" + too_long, "", e + "standard input, line 3: " + not_a_record, 2},
+        // Empty lines at the end of a CSV are not records; within it they are.
+        {"CSV empty last lines", {"--csv"}, "d\nA\n\nB\n\n\r\n", head + "A,*A*,VNL Code39MA,\r\n,**,VNL Code39MA,\r\nB,*B*,VNL Code39MA,\r\n", "", 0},
+        {"CSV empty last line, two columns", {"--csv"}, "d,e\nA,1\n\n", "d,e,converted,font,status\r\nA,1,*A*,VNL Code39MA,\r\n", "", 0},
+        {"CSV empty line within, two columns", {"--csv"}, "d,e\nA,1\n\nB,2\n", "", e + "standard input, line 3: 1 fields where the header has 2\n", 2},
+        // --column takes a number of any length.
+        {"column 100000", {"--csv", "--column", "100000"}, wide_header + "\n" + wide_row + "\n",
+         wide_header + ",converted,font,status\r\n" + wide_row + ",*X*,VNL Code39MA,\r\n", "", 0},
+        {"column of 30 digits", {"--csv", "--column", "123456789012345678901234567890"}, "d\nA\n", "",
+         e + "--column: column 123456789012345678901234567890 does not exist: the header has 1 column\n", 2},
+        // Empty and contradictory options.
+        {"empty height", {"--height", "", "ABC"}, "", "", e + "--height must be XS, S, M, T or XT, not ''\n", 2},
+        {"empty input encoding", {"--input-encoding", "", "--batch"}, "", "", e + "--input-encoding must be utf-8 or windows-1252, not ''\n", 2},
+        {"empty output encoding", {"--csv", "--output-encoding", ""}, "", "", e + "--output-encoding must be utf-8, utf-8-bom or windows-1252, not ''\n", 2},
+        {"list with data", {"--list", "ABC"}, "", "", e + "--list excludes DATA\n", 2},
+        {"list with batch", {"--list", "--batch"}, "", "", e + "--list excludes --batch\n", 2},
+        {"output encoding, one record", {"--output-encoding", "utf-8", "ABC"}, "", "", e + "--output-encoding is for --batch and --csv output\n", 2},
+        {"JSON in Windows-1252", {"--json", "--batch", "--output-encoding", "windows-1252"}, "", "", e + "--json writes UTF-8 only: leave out --output-encoding or give utf-8\n", 2},
+        {"unknown delimiter", {"--csv", "--delimiter", "|"}, "", "", e + "--delimiter must be ',', ';' or tab, not '|'\n", 2},
+        // Delimiters: from the header row (outside quotes), or given; the output keeps it.
+        {"semicolon", {"--csv", "--column", "2"}, "a;b;\"x,y,z\"\r\n1;A;\"p;q\"\r\n",
+         "a;b;x,y,z;converted;font;status\r\n1;A;\"p;q\";*A*;VNL Code39MA;\r\n", "", 0},
+        {"tab", {"--csv", "--column", "2"}, "a\tb\n1\tA\n", "a\tb\tconverted\tfont\tstatus\r\n1\tA\t*A*\tVNL Code39MA\t\r\n", "", 0},
+        {"tab given", {"--csv", "--delimiter", "tab", "--column", "2"}, "a,b\tc\n1,2\tA\n",
+         "a,b\tc\tconverted\tfont\tstatus\r\n1,2\tA\t*A*\tVNL Code39MA\t\r\n", "", 0},
+        {"tab given as itself", {"--csv", "--delimiter", "\t", "--column", "2"}, "a,b\tc\n1,2\tA\n",
+         "a,b\tc\tconverted\tfont\tstatus\r\n1,2\tA\t*A*\tVNL Code39MA\t\r\n", "", 0},
+        // Output encodings.
+        {"UTF-8 with a mark", {"--batch", "--output-encoding", "utf-8-bom"}, "A\n", "\xEF\xBB\xBF*A*\n", "", 0},
+        {"one mark only", {"--csv", "--output-encoding", "utf-8-bom"}, "\xEF\xBB\xBF" "d\nA\n", "\xEF\xBB\xBF" + head + "A,*A*,VNL Code39MA,\r\n", "", 0},
+        {"Windows-1252 lines", {"--type", "Code39 Extended", "--batch", "--output-encoding", "windows-1252"}, "A*B\n", "[A\xF4" "B]\n", "", 0},
+        {"Windows-1252 CSV", {"--type", "Code39 Extended", "--csv", "--column", "data", "--output-encoding", "cp1252"},
+         "\xEF\xBB\xBFname,data\nJos\xC3\xA9 \xE2\x82\xAC,A*B\n",
+         "name,data,converted,font,status\r\nJos\xE9 \x80,A*B,[A\xF4" "B],VNL Code39ExtMA,\r\n", "", 0},
+        {"Windows-1252 through", {"--type", "Code39 Extended", "--csv", "--input-encoding", "windows-1252", "--output-encoding", "windows-1252"},
+         "d\nA\xE9\n", head + "A\xE9,[A],VNL Code39ExtMA," + kInvalid + "\r\n", std::string("2: ") + kInvalid + "\n", 1},
+        {"no Windows-1252 byte", {"--csv", "--output-encoding", "windows-1252"}, "d,e\nA,1\nB,\xE2\x98\x83\n", "",
+         e + "standard input, line 3: field 2 holds a character that Windows-1252 lacks (or is not UTF-8); choose another --output-encoding\n", 2},
+    };
+    for (const RunRow& run : runs) {
+        const auto r = encode(run.args, run.input);
+        EXPECT_EQ(r.out, run.out) << run.name;
+        EXPECT_EQ(r.err, run.err) << run.name;
+        EXPECT_EQ(r.exit_code, run.exit_code) << run.name;
+    }
+}
+
+// Input that never ends a line, from a device: the batch stops after a bounded read, also
+// under a memory limit (which AddressSanitizer's reservations cannot run under).
+TEST(Batch, ADeviceWithoutLinesStopsInBoundedMemory) {
+#if defined(__SANITIZE_ADDRESS__)
+    const std::string limit = "";
+#else
+    const std::string limit = "ulimit -v 300000; ";
+#endif
+    for (const char* csv : {"", "--csv"}) {
+        const auto r = test::run_process({"/bin/sh", "-c", limit + "exec \"$0\" $1 --batch /dev/zero", GLYPHMATE_ENCODE, csv});
+        EXPECT_EQ(r.exit_code, 2) << csv << r.err;
+        EXPECT_EQ(r.out, "");
+        EXPECT_TRUE(r.err.starts_with("glyphmate-encode: '/dev/zero', line 1: longer than")) << r.err;
+    }
 }
 
 }  // namespace

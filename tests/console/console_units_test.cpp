@@ -93,10 +93,10 @@ TEST(Csv, QuotesOnlyWhatNeedsIt) {
         std::string out;
         append_csv_field(out, field);
         EXPECT_EQ(out, written);
-        // and it reads back as it was
+        // and it reads back as it was (a second field: an empty line alone is no record)
         std::vector<CsvRecord> records;
         CsvProblem problem;
-        ASSERT_TRUE(parse_csv(out + "\r\n", records, problem)) << out;
+        ASSERT_TRUE(parse_csv(out + ",x\r\n", records, problem)) << out;
         EXPECT_EQ(records.front().fields.front(), field);
     }
 }
@@ -113,11 +113,14 @@ TEST(Csv, FindsColumnsByNameThenNumber) {
     EXPECT_EQ(find_column(header, "0", problem), -1);
     EXPECT_EQ(find_column(header, "EAN", problem), -1);
     EXPECT_EQ(problem, "no column of the header is named 'EAN'");
-    EXPECT_EQ(find_column(header, "99999999999999999999", problem), -1);
+    EXPECT_EQ(find_column(header, "99999999999999999999", problem), -1);  // no overflow
+    EXPECT_EQ(problem, "column 99999999999999999999 does not exist: the header has 3 columns");
 }
 
-// Lines of what a writer thread feeds into a pipe, in pieces of the given size.
-std::vector<std::string> lines_of(const std::string& input, bool skip_bom, std::size_t piece = 1 << 16) {
+// Lines of what a writer thread feeds into a pipe, in pieces of the given size, up to a
+// line too long to be a record (then too_long is set, when given).
+std::vector<std::string> lines_of(const std::string& input, bool skip_bom, std::size_t piece = 1 << 16,
+                                  bool* too_long = nullptr) {
     int fds[2];
     EXPECT_EQ(pipe(fds), 0);
     std::thread writer([&] {
@@ -130,9 +133,13 @@ std::vector<std::string> lines_of(const std::string& input, bool skip_bom, std::
     LineReader reader(fds[0], skip_bom);
     std::vector<std::string> lines;
     for (std::string_view line; reader.next(line);) lines.emplace_back(line);
+    char rest[1 << 16];
+    while (read(fds[0], rest, sizeof rest) > 0) {
+    }
     writer.join();
     close(fds[0]);
     EXPECT_EQ(reader.error(), 0);
+    EXPECT_EQ(reader.too_long(), too_long != nullptr && *too_long);
     EXPECT_EQ(reader.line_number(), lines.size());
     return lines;
 }
@@ -155,8 +162,12 @@ TEST(LineReader, SplitsLikeTheBatchExpects) {
 TEST(LineReader, JoinsPiecesAndLongLines) {
     // the mark and the line ends arrive split across reads
     EXPECT_EQ(lines_of("\xEF\xBB\xBF" "ab\r\ncd\r\n", true, 1), (Lines{"ab", "cd"}));
-    const std::string long_line(3 << 20, 'x');  // longer than the reader's buffer
-    EXPECT_EQ(lines_of("a\n" + long_line + "\nb", true), (Lines{"a", long_line, "b"}));
+    const std::string long_line(kMaxLine, 'x');  // longer than the reader's buffer, yet a record
+    EXPECT_EQ(lines_of("a\n" + long_line + "\r\nb", true), (Lines{"a", long_line, "b"}));
+    // one byte more is not a record: the reader stops there, with or without a line end
+    bool too_long = true;
+    for (const std::string end : {"\nb\n", ""})
+        EXPECT_EQ(lines_of("a\n" + long_line + "x" + end, true, 1 << 16, &too_long), Lines{"a"});
 }
 
 }  // namespace

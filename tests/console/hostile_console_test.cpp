@@ -61,7 +61,11 @@ Ending encode_into(int out_fd, std::vector<std::string> args, const std::string&
     const pid_t pid = fork();
     if (pid == 0) {
         const int in = open(in_path.c_str(), O_RDONLY), err = open(err_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        dup2(in, 0), dup2(out_fd, 1), dup2(err, 2);
+        dup2(in, 0), dup2(err, 2);
+        if (out_fd >= 0)
+            dup2(out_fd, 1);
+        else
+            close(1);  // a closed standard output
         signal(SIGPIPE, SIG_DFL);
         std::vector<char*> argv;
         for (std::string& a : args) argv.push_back(a.data());
@@ -225,17 +229,21 @@ TEST(HostileConsole, OutputToAClosedPipe) {
     }
 }
 
-// A full disk: the write fails, and the program says so.
-TEST(HostileConsole, OutputToAFullDevice) {
+// A full disk or a closed standard output: the write fails, and in every mode the program
+// says so with exit status 2, not as a conversion (1) or a success (0).
+TEST(HostileConsole, OutputThatCannotBeWritten) {
     const int full = open("/dev/full", O_WRONLY);
     if (full < 0) GTEST_SKIP() << "no /dev/full";
     const std::vector<std::pair<std::vector<std::string>, std::string>> calls{
-        {{"ABC"}, ""}, {{"--batch"}, "A\nB\n"}, {{"--csv"}, "data\nA\n"}};
-    for (const auto& [args, input] : calls) {
-        const Ending e = encode_into(full, args, input);
-        EXPECT_GT(e.exit_code, 0) << args[0];
-        EXPECT_NE(e.err.find("write"), std::string::npos) << e.err;
-    }
+        {{"ABC"}, ""},          {{"--json", "ABC"}, ""},          {{"--list"}, ""},
+        {{"--help"}, ""},       {{"--version"}, ""},              {{"--batch"}, "A\nB\n"},
+        {{"--json", "--batch"}, "A\n"}, {{"--csv"}, "data\nA\n"}, {{"ab"}, ""}};
+    for (const int fd : {full, -1})
+        for (const auto& [args, input] : calls) {
+            const Ending e = encode_into(fd, args, input);
+            EXPECT_EQ(e.exit_code, 2) << args[0] << (fd < 0 ? " (closed)" : " (full)");
+            EXPECT_NE(e.err.find("glyphmate-encode: cannot write the output"), std::string::npos) << e.err;
+        }
     close(full);
 }
 
