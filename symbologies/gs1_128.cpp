@@ -4,7 +4,7 @@
 #include <array>
 #include <limits>
 
-#include "encoding/code128.h"
+#include "symbologies/code128.h"
 #include "encoding/primitives.h"
 #include "symbologies/gs1_syntax.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "encoding/code128.h"
+#include "symbologies/code128.h"
 #include "symbologies/gs1_128.h"
 #include "verify/read_back.h"
 
