@@ -15,7 +15,7 @@
 
 namespace {
 
-using namespace glyphmate::console;
+using namespace varnel::glyphmate::console;
 
 // A file of `records` lines of `length` characters, which every iteration reads again.
 std::FILE* make_input(std::size_t records, std::size_t length) {
@@ -43,7 +43,7 @@ void batch(benchmark::State& state, const char* type) {
     const int sink = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
     glyphmate_options options = GLYPHMATE_DEFAULT_OPTIONS;
     options.data_encoding = GLYPHMATE_UTF8;
-    glyphmate::api::Converter converter(type, options);
+    ::glyphmate::api::Converter converter(type, options);
     const BatchOptions batch_options{.input_name = "the benchmark input"};
     for (auto _ : state) {
         ::lseek(fileno(input), 0, SEEK_SET);

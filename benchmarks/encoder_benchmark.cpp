@@ -29,30 +29,30 @@ void encoder(benchmark::State& state, const char* (*encode)(const char*), const 
     state.SetItemsProcessed(state.iterations());
 }
 
-BENCHMARK_CAPTURE(encoder, code39_plain, vnl::code39_plain, kText);
-BENCHMARK_CAPTURE(encoder, code39_with_check, vnl::code39_with_check, kText);
-BENCHMARK_CAPTURE(encoder, code39_full_ascii, vnl::code39_full_ascii, kAscii);
-BENCHMARK_CAPTURE(encoder, code39_extended, vnl::code39_extended, kAscii);
-BENCHMARK_CAPTURE(encoder, code93_encode, vnl::code93_encode, kAscii);
-BENCHMARK_CAPTURE(encoder, upca_encode, vnl::upca_encode, "01234567890");
-BENCHMARK_CAPTURE(encoder, upce_encode, vnl::upce_encode, "123456");
-BENCHMARK_CAPTURE(encoder, ean13_encode, vnl::ean13_encode, "400638133393");
-BENCHMARK_CAPTURE(encoder, ean8_encode, vnl::ean8_encode, "9638507");
-BENCHMARK_CAPTURE(encoder, addon_encode, vnl::addon_encode, "52495");
-BENCHMARK_CAPTURE(encoder, encode_code128a, vnl::encode_code128a, kText);
-BENCHMARK_CAPTURE(encoder, encode_code128b, vnl::encode_code128b, kAscii);
-BENCHMARK_CAPTURE(encoder, encode_code128c, vnl::encode_code128c, kDigits);
-BENCHMARK_CAPTURE(encoder, encode_code128auto, vnl::encode_code128auto, kAscii);
-BENCHMARK_CAPTURE(encoder, codabar_encode, vnl::codabar_encode, "1234-5678$90/12.34+5");
-BENCHMARK_CAPTURE(encoder, code11_encode, vnl::code11_encode, "1234-5678-9012-34567");
-BENCHMARK_CAPTURE(encoder, encode_code25, vnl::encode_code25, kDigits);
-BENCHMARK_CAPTURE(encoder, encode_code25_check, vnl::encode_code25_check, kDigits);
-BENCHMARK_CAPTURE(encoder, encode_itf25, vnl::encode_itf25, kDigits);
-BENCHMARK_CAPTURE(encoder, encode_itf25_check, vnl::encode_itf25_check, kDigits);
-BENCHMARK_CAPTURE(encoder, encode_msi, vnl::encode_msi, kDigits);
+BENCHMARK_CAPTURE(encoder, code39_plain, varnel::code39_plain, kText);
+BENCHMARK_CAPTURE(encoder, code39_with_check, varnel::code39_with_check, kText);
+BENCHMARK_CAPTURE(encoder, code39_full_ascii, varnel::code39_full_ascii, kAscii);
+BENCHMARK_CAPTURE(encoder, code39_extended, varnel::code39_extended, kAscii);
+BENCHMARK_CAPTURE(encoder, code93_encode, varnel::code93_encode, kAscii);
+BENCHMARK_CAPTURE(encoder, upca_encode, varnel::upca_encode, "01234567890");
+BENCHMARK_CAPTURE(encoder, upce_encode, varnel::upce_encode, "123456");
+BENCHMARK_CAPTURE(encoder, ean13_encode, varnel::ean13_encode, "400638133393");
+BENCHMARK_CAPTURE(encoder, ean8_encode, varnel::ean8_encode, "9638507");
+BENCHMARK_CAPTURE(encoder, addon_encode, varnel::addon_encode, "52495");
+BENCHMARK_CAPTURE(encoder, encode_code128a, varnel::encode_code128a, kText);
+BENCHMARK_CAPTURE(encoder, encode_code128b, varnel::encode_code128b, kAscii);
+BENCHMARK_CAPTURE(encoder, encode_code128c, varnel::encode_code128c, kDigits);
+BENCHMARK_CAPTURE(encoder, encode_code128auto, varnel::encode_code128auto, kAscii);
+BENCHMARK_CAPTURE(encoder, codabar_encode, varnel::codabar_encode, "1234-5678$90/12.34+5");
+BENCHMARK_CAPTURE(encoder, code11_encode, varnel::code11_encode, "1234-5678-9012-34567");
+BENCHMARK_CAPTURE(encoder, encode_code25, varnel::encode_code25, kDigits);
+BENCHMARK_CAPTURE(encoder, encode_code25_check, varnel::encode_code25_check, kDigits);
+BENCHMARK_CAPTURE(encoder, encode_itf25, varnel::encode_itf25, kDigits);
+BENCHMARK_CAPTURE(encoder, encode_itf25_check, varnel::encode_itf25_check, kDigits);
+BENCHMARK_CAPTURE(encoder, encode_msi, varnel::encode_msi, kDigits);
 
 // Data each catalogue entry accepts without a message.
-const char* data_for(const glyphmate::CatalogueEntry& e) {
+const char* data_for(const varnel::glyphmate::CatalogueEntry& e) {
     const std::string_view name = e.name;
     if (name == "UPC-A") return "01234567890";
     if (name == "UPC-E") return "123456";
@@ -68,16 +68,16 @@ const char* data_for(const glyphmate::CatalogueEntry& e) {
 }
 
 // One record through the handler, the encoder and the preview, as the batch runs it.
-void flow(benchmark::State& state, const glyphmate::CatalogueEntry* entry) {
-    glyphmate::InstalledFamilies none{[] { return std::vector<std::string>{}; }};
-    glyphmate::RecordConverter converter(*entry, {}, none);
+void flow(benchmark::State& state, const varnel::glyphmate::CatalogueEntry* entry) {
+    varnel::glyphmate::InstalledFamilies none{[] { return std::vector<std::string>{}; }};
+    varnel::glyphmate::RecordConverter converter(*entry, {}, none);
     const std::string_view data = data_for(*entry);
     for (auto _ : state) benchmark::DoNotOptimize(&converter.run(data));
     state.SetItemsProcessed(state.iterations());
 }
 
 // The same through the C interface, with the copy into the caller's result.
-void library(benchmark::State& state, const glyphmate::CatalogueEntry* entry) {
+void library(benchmark::State& state, const varnel::glyphmate::CatalogueEntry* entry) {
     glyphmate_converter* converter = nullptr;
     const std::string type(entry->name);
     glyphmate_converter_new(type.c_str(), nullptr, nullptr, nullptr, &converter);
@@ -97,7 +97,7 @@ void library_one_call(benchmark::State& state) {
 BENCHMARK(library_one_call);
 
 const bool registered = [] {
-    for (const glyphmate::CatalogueEntry& e : glyphmate::kCatalogue) {
+    for (const varnel::glyphmate::CatalogueEntry& e : varnel::glyphmate::kCatalogue) {
         benchmark::RegisterBenchmark(("flow/" + std::string(e.name)).c_str(), flow, &e);
         benchmark::RegisterBenchmark(("library/" + std::string(e.name)).c_str(), library, &e);
     }

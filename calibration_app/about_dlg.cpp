@@ -11,7 +11,7 @@
 namespace {
 
 using varnel::ControlKind;
-using namespace trueline;
+using namespace varnel::trueline;
 
 constexpr int kIdcPhone = 1006;  // the telephone number, filled in from the maker's constants
 constexpr int kIdcCopyright = 1007;

@@ -8,7 +8,7 @@
 
 #include "common/maker.h"
 
-namespace trueline {
+namespace varnel::trueline {
 
 namespace {
 
@@ -219,4 +219,4 @@ void draw_calibration_page(DrawingSurface& surface) {
     }
 }
 
-}  // namespace trueline
+}  // namespace varnel::trueline

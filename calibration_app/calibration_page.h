@@ -5,7 +5,7 @@
 #include "calibration_app/drawing_surface.h"
 #include "common/mul_div.h"
 
-namespace trueline {
+namespace varnel::trueline {
 
 using varnel::mul_div;
 
@@ -17,4 +17,4 @@ int font_height(int points, int pixels_per_inch);
 // here is released before the call returns; nothing is kept between calls.
 void draw_calibration_page(DrawingSurface& surface);
 
-}  // namespace trueline
+}  // namespace varnel::trueline

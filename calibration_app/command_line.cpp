@@ -8,7 +8,7 @@
 
 #include <memory>
 
-namespace trueline {
+namespace varnel::trueline {
 
 namespace {
 
@@ -75,4 +75,4 @@ QString help_text(const QByteArrayList& arguments) {
 
 QString version_text() { return "Trueline Version 1.0"; }
 
-}  // namespace trueline
+}  // namespace varnel::trueline

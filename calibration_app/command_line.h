@@ -6,7 +6,7 @@
 #include <QByteArrayList>
 #include <QString>
 
-namespace trueline {
+namespace varnel::trueline {
 
 struct CommandLine {
     enum class Action { open_wizard, print_default, print_to, write_pdf, show_help, show_version, fail };
@@ -23,4 +23,4 @@ CommandLine parse_command_line(const QByteArrayList& arguments);
 QString help_text(const QByteArrayList& arguments);
 QString version_text();
 
-}  // namespace trueline
+}  // namespace varnel::trueline

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-namespace trueline {
+namespace varnel::trueline {
 
 // Device units; right and bottom lie just outside, as in a Windows RECT.
 struct Rect {
@@ -75,4 +75,4 @@ public:
     virtual void draw_text(std::string_view text, const Rect& rect, Layout layout) = 0;
 };
 
-}  // namespace trueline
+}  // namespace varnel::trueline

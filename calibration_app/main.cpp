@@ -37,17 +37,17 @@ int show(const QString& text) {
 int main(int argc, char** argv) {
     QByteArrayList arguments;
     for (int i = 0; i < argc; ++i) arguments << QByteArray(argv[i]);
-    const trueline::CommandLine command_line = trueline::parse_command_line(arguments);
+    const varnel::trueline::CommandLine command_line = varnel::trueline::parse_command_line(arguments);
 
-    using Action = trueline::CommandLine::Action;
+    using Action = varnel::trueline::CommandLine::Action;
     switch (command_line.action) {
     case Action::fail:
         std::fprintf(stderr, "trueline: %s\n", qPrintable(command_line.argument));
         return 2;
     case Action::show_help:
-        return show(trueline::help_text(arguments));
+        return show(varnel::trueline::help_text(arguments));
     case Action::show_version:
-        return show(trueline::version_text() + '\n');
+        return show(varnel::trueline::version_text() + '\n');
     default:
         break;
     }

@@ -26,10 +26,10 @@ CMainFrame::~CMainFrame() = default;
 
 bool CMainFrame::on_command(int id) {
     switch (id) {
-    case trueline::kIdFilePrint:
+    case varnel::trueline::kIdFilePrint:
         view_->on_file_print();
         return true;
-    case trueline::kIdAppAbout: {
+    case varnel::trueline::kIdAppAbout: {
         CAboutDlg about(wizard_ != nullptr ? static_cast<QWidget*>(wizard_.get()) : this);
         about.exec();
         return true;

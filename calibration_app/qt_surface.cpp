@@ -11,7 +11,7 @@
 #include <cmath>
 #include <vector>
 
-namespace trueline {
+namespace varnel::trueline {
 
 namespace {
 
@@ -149,4 +149,4 @@ void QtSurface::draw_text(std::string_view text, const Rect& rect, Layout layout
     }
 }
 
-}  // namespace trueline
+}  // namespace varnel::trueline

@@ -13,7 +13,7 @@
 class QPaintDevice;
 class QWidget;
 
-namespace trueline {
+namespace varnel::trueline {
 
 // What the renderer may ask about the device a painter draws on.
 struct DeviceInfo {
@@ -62,4 +62,4 @@ private:
     FontId selected_ = 0;
 };
 
-}  // namespace trueline
+}  // namespace varnel::trueline

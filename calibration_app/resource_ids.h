@@ -1,7 +1,7 @@
 // The numeric identifiers of Trueline's resources, controls and commands.
 #pragma once
 
-namespace trueline {
+namespace varnel::trueline {
 
 // Resources.
 inline constexpr int kIdrMainFrame = 128;  // document template, menu, toolbar, accelerators, icon
@@ -23,4 +23,4 @@ inline constexpr int kIdFilePrintSetup = 57606;
 inline constexpr int kIdFilePrint = 57607;
 inline constexpr int kIdAppAbout = 57664;
 
-}  // namespace trueline
+}  // namespace varnel::trueline

@@ -19,7 +19,7 @@
 
 namespace {
 
-using trueline::CommandLine;
+using varnel::trueline::CommandLine;
 
 constexpr int kPdfResolution = 1200;
 // A printer cannot print to the edge of the sheet; a sixth of an inch all round gives the
@@ -40,18 +40,18 @@ int fail(const QString& message) {
 
 }  // namespace
 
-namespace trueline {
+namespace varnel::trueline {
 
 QString DocumentTemplate::field(Field field) const {
     const QStringList fields = QString::fromUtf8(doc_string.data(), static_cast<qsizetype>(doc_string.size())).split(u'\n');
     return field < fields.size() ? fields[field] : QString();
 }
 
-}  // namespace trueline
+}  // namespace varnel::trueline
 
 CTruelineApp::CTruelineApp() {
     Q_INIT_RESOURCE(trueline);
-    QApplication::setApplicationName(document_template().field(trueline::DocumentTemplate::window_title));
+    QApplication::setApplicationName(document_template().field(varnel::trueline::DocumentTemplate::window_title));
     QApplication::setDesktopFileName("trueline");
     QApplication::setWindowIcon(QIcon(":/trueline/trueline.png"));
 }
@@ -75,7 +75,7 @@ void CTruelineApp::open_new_document(bool with_wizard) {
     document_ = std::make_unique<CTruelineDoc>();
     document_->on_new_document();
     frame_ = std::make_unique<CMainFrame>(*document_, with_wizard ? CMainFrame::Wizard::create : CMainFrame::Wizard::none);
-    frame_->setWindowTitle(document_template().field(trueline::DocumentTemplate::window_title));
+    frame_->setWindowTitle(document_template().field(varnel::trueline::DocumentTemplate::window_title));
     frame_->hide();
     frame_->update();
 }

@@ -13,7 +13,7 @@
 class CMainFrame;
 class CTruelineDoc;
 
-namespace trueline {
+namespace varnel::trueline {
 
 // The single-document template of resource 128: its document string joins the document,
 // the frame and the view.
@@ -27,7 +27,7 @@ struct DocumentTemplate {
 
 inline constexpr DocumentTemplate kDocumentTemplate{"Trueline\n\nTruel\n\n\nTrueline.Document\nTruel Document"};
 
-}  // namespace trueline
+}  // namespace varnel::trueline
 
 class CTruelineApp {
 public:
@@ -38,16 +38,16 @@ public:
     CTruelineApp& operator=(const CTruelineApp&) = delete;
 
     // Runs the program as the command line asks; the exit status.
-    int run(const trueline::CommandLine& command_line);
+    int run(const varnel::trueline::CommandLine& command_line);
 
     // A new, empty document, the frame made hidden and the wizard shown. False when the
     // start failed; the program then ends.
     bool init_instance();
     // --print, --print-to and --pdf: one page, no dialog, no window. Failures are told on
     // standard error in one line; the exit status.
-    int print_from_command_line(const trueline::CommandLine& command_line);
+    int print_from_command_line(const varnel::trueline::CommandLine& command_line);
 
-    const trueline::DocumentTemplate& document_template() const { return trueline::kDocumentTemplate; }
+    const varnel::trueline::DocumentTemplate& document_template() const { return varnel::trueline::kDocumentTemplate; }
     CTruelineDoc* document() const { return document_.get(); }
     CMainFrame* main_frame() const { return frame_.get(); }
 

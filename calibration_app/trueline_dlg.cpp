@@ -14,7 +14,7 @@
 namespace {
 
 using varnel::ControlKind;
-using namespace trueline;
+using namespace varnel::trueline;
 
 constexpr varnel::ControlTemplate kControls[] = {
     {varnel::kIdOk, ControlKind::PushButton, "&Print", 130, 148, 50, 14, varnel::kTabStop | varnel::kDefault},

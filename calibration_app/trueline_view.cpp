@@ -15,15 +15,15 @@
 
 CTruelineView::CTruelineView(CTruelineDoc& document, QWidget* parent) : QWidget(parent), document_(document) {}
 
-void CTruelineView::on_draw(QPainter& painter, const trueline::DeviceInfo& device) {
-    trueline::QtSurface surface(painter, device);
-    trueline::draw_calibration_page(surface);
+void CTruelineView::on_draw(QPainter& painter, const varnel::trueline::DeviceInfo& device) {
+    varnel::trueline::QtSurface surface(painter, device);
+    varnel::trueline::draw_calibration_page(surface);
 }
 
 void CTruelineView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    on_draw(painter, trueline::screen_device(*this));
+    on_draw(painter, varnel::trueline::screen_device(*this));
 }
 
 bool CTruelineView::on_prepare_printing(QPrinter& printer) {
@@ -35,7 +35,7 @@ bool CTruelineView::paint_page(QPagedPaintDevice& device) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     on_begin_printing(painter);
-    on_draw(painter, trueline::printer_device(device));
+    on_draw(painter, varnel::trueline::printer_device(device));
     on_end_printing(painter);
     return painter.end();
 }
@@ -60,7 +60,7 @@ int CTruelineView::print_to_file(const QPrinter& printer, const QByteArray& file
         writer.setCreator(printer.creator());
         if (!paint_page(writer)) return -1;
     }
-    return trueline::write_whole_file(file, pdf);
+    return varnel::trueline::write_whole_file(file, pdf);
 }
 
 CTruelineView::PrintResult CTruelineView::on_file_print() {

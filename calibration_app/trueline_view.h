@@ -27,7 +27,7 @@ public:
     CTruelineDoc& document() const { return document_; }
 
     // The draw operation: the whole page on whatever device the painter draws on.
-    void on_draw(QPainter& painter, const trueline::DeviceInfo& device);
+    void on_draw(QPainter& painter, const varnel::trueline::DeviceInfo& device);
 
     // The print command: prepare (the printer dialog), then one page. A failure is told
     // to the user in a message box; a cancelled dialog prints nothing.

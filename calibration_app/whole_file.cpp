@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-namespace trueline {
+namespace varnel::trueline {
 
 namespace {
 
@@ -77,4 +77,4 @@ int write_whole_file(const QByteArray& name, const QByteArray& data) {
     return error == EACCES ? write_in_place(path, data, true) : error;
 }
 
-}  // namespace trueline
+}  // namespace varnel::trueline

@@ -4,7 +4,7 @@
 
 #include <QByteArray>
 
-namespace trueline {
+namespace varnel::trueline {
 
 // Writes data to the file named by name, byte for byte as the system names files. A regular
 // file (or a new one) is written beside the target and renamed over it when whole, so that a
@@ -12,4 +12,4 @@ namespace trueline {
 // errno of the first failure.
 int write_whole_file(const QByteArray& name, const QByteArray& data);
 
-}  // namespace trueline
+}  // namespace varnel::trueline

@@ -11,7 +11,7 @@
 #include "console/csv.h"
 #include "console/output.h"
 
-namespace glyphmate::console {
+namespace varnel::glyphmate::console {
 
 namespace {
 
@@ -124,7 +124,7 @@ std::string_view recoded(std::string_view field, const BatchOptions& options, st
 }
 
 // The second pass: the CSV the first one passed, converted.
-int write_csv(api::Converter& converter, CsvReader& reader, const BatchOptions& options, const CsvLayout& layout,
+int write_csv(::glyphmate::api::Converter& converter, CsvReader& reader, const BatchOptions& options, const CsvLayout& layout,
               Output& out, Output& err) {
     skip_bom(reader, options);
     const char d = layout.delimiter;
@@ -133,7 +133,7 @@ int write_csv(api::Converter& converter, CsvReader& reader, const BatchOptions& 
         (options.output_encoding == OutputEncoding::utf8 && layout.bom))
         out.put(kUtf8Bom);
     std::string row, scratch;
-    api::Result result;
+    ::glyphmate::api::Result result;
     bool any_message = false, header = true;
     while (reader.next()) {
         const auto fields = reader.fields();
@@ -179,8 +179,8 @@ int write_csv(api::Converter& converter, CsvReader& reader, const BatchOptions& 
 
 }  // namespace
 
-int convert_lines(api::Converter& converter, const BatchOptions& options, LineReader& in, Output& out, Output& err) {
-    api::Result result;
+int convert_lines(::glyphmate::api::Converter& converter, const BatchOptions& options, LineReader& in, Output& out, Output& err) {
+    ::glyphmate::api::Result result;
     bool any_message = false;
     const bool raw = options.output_encoding == OutputEncoding::windows_1252;
     if (options.output_encoding == OutputEncoding::utf8_bom) out.put(kUtf8Bom);
@@ -226,7 +226,7 @@ int find_column(std::span<const std::string> header, std::string_view column, st
     return -1;
 }
 
-int convert_csv(api::Converter& converter, const BatchOptions& options, std::string_view text, Output& out,
+int convert_csv(::glyphmate::api::Converter& converter, const BatchOptions& options, std::string_view text, Output& out,
                 Output& err) {
     CsvLayout layout;
     {
@@ -237,7 +237,7 @@ int convert_csv(api::Converter& converter, const BatchOptions& options, std::str
     return write_csv(converter, reader, options, layout, out, err);
 }
 
-int convert_csv(api::Converter& converter, const BatchOptions& options, int fd, Output& out, Output& err) {
+int convert_csv(::glyphmate::api::Converter& converter, const BatchOptions& options, int fd, Output& out, Output& err) {
     struct stat st {};
     const off_t start = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? ::lseek(fd, 0, SEEK_CUR) : -1;
     if (start >= 0) {  // a file: read twice, a block at a time
@@ -261,4 +261,4 @@ int convert_csv(api::Converter& converter, const BatchOptions& options, int fd, 
     return convert_csv(converter, options, std::string_view(text), out, err);
 }
 
-}  // namespace glyphmate::console
+}  // namespace varnel::glyphmate::console

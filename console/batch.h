@@ -9,7 +9,7 @@
 
 #include "console/io.h"
 
-namespace glyphmate::console {
+namespace varnel::glyphmate::console {
 
 // What the batch output is written in. UTF-8 keeps a CSV's byte-order mark; Windows-1252
 // writes the converted strings as their bytes, for older tools.
@@ -28,19 +28,19 @@ struct BatchOptions {
 // One output line per input line: the converted string, or a JSON object. A record's
 // status goes to err as "LINE: MESSAGE". Returns the exit status: 0, 1 when a record
 // carried a message, 2 when the input could not be read or the output not written.
-int convert_lines(api::Converter& converter, const BatchOptions& options, LineReader& in, Output& out, Output& err);
+int convert_lines(::glyphmate::api::Converter& converter, const BatchOptions& options, LineReader& in, Output& out, Output& err);
 
 // The CSV with the columns converted, font and status added to every record, in the
 // input's delimiter. A malformed CSV, or one the output encoding cannot carry, is reported
 // with its line before anything is written: the whole CSV is checked first, then converted.
 // Same exit status. From text in memory, or from fd: a regular file is read twice, anything
 // else is held in memory once.
-int convert_csv(api::Converter& converter, const BatchOptions& options, std::string_view text, Output& out,
+int convert_csv(::glyphmate::api::Converter& converter, const BatchOptions& options, std::string_view text, Output& out,
                 Output& err);
-int convert_csv(api::Converter& converter, const BatchOptions& options, int fd, Output& out, Output& err);
+int convert_csv(::glyphmate::api::Converter& converter, const BatchOptions& options, int fd, Output& out, Output& err);
 
 // Which column of the header a --column argument names: the header name, else the number
 // from 1; -1 (with problem set) when it names none.
 int find_column(std::span<const std::string> header, std::string_view column, std::string& problem);
 
-}  // namespace glyphmate::console
+}  // namespace varnel::glyphmate::console

@@ -9,7 +9,7 @@
 
 #include <CLI/CLI.hpp>
 
-namespace glyphmate::console {
+namespace varnel::glyphmate::console {
 
 namespace {
 
@@ -184,4 +184,4 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
     return std::nullopt;
 }
 
-}  // namespace glyphmate::console
+}  // namespace varnel::glyphmate::console

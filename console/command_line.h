@@ -8,7 +8,7 @@
 
 #include "console/batch.h"
 
-namespace glyphmate::console {
+namespace varnel::glyphmate::console {
 
 struct Settings {
     std::string type = "Code39";
@@ -45,4 +45,4 @@ int written(int status);
 inline constexpr int kExitMessage = 1;
 inline constexpr int kExitUsage = 2;
 
-}  // namespace glyphmate::console
+}  // namespace varnel::glyphmate::console

@@ -8,7 +8,7 @@
 
 #include "console/io.h"
 
-namespace glyphmate::console {
+namespace varnel::glyphmate::console {
 
 namespace {
 
@@ -261,4 +261,4 @@ void append_csv_field(std::string& out, std::string_view field, char delimiter) 
     out += '"';
 }
 
-}  // namespace glyphmate::console
+}  // namespace varnel::glyphmate::console

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace glyphmate::console {
+namespace varnel::glyphmate::console {
 
 struct CsvRecord {
     std::size_t line = 0;  // where the record starts, counting from 1
@@ -88,4 +88,4 @@ bool parse_csv(std::string_view text, std::vector<CsvRecord>& records, CsvProble
 // Appends one field, quoted when it holds the delimiter, a quote, CR or LF.
 void append_csv_field(std::string& out, std::string_view field, char delimiter = ',');
 
-}  // namespace glyphmate::console
+}  // namespace varnel::glyphmate::console

@@ -2,7 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 std::string fold(std::string_view text) {
@@ -41,4 +41,4 @@ std::vector<std::string> fontconfig_families() {
     return families;
 }
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

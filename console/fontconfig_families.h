@@ -5,7 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 // Every font family name fontconfig knows (localised names included).
 std::vector<std::string> fontconfig_families();
@@ -26,4 +26,4 @@ private:
     std::unordered_set<std::string> folded_;
 };
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-namespace glyphmate::console {
+namespace varnel::glyphmate::console {
 
 namespace {
 constexpr std::size_t kReadBlock = 1 << 18;
@@ -124,4 +124,4 @@ bool Output::flush() {
     return error_ == 0;
 }
 
-}  // namespace glyphmate::console
+}  // namespace varnel::glyphmate::console

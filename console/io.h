@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace glyphmate::console {
+namespace varnel::glyphmate::console {
 
 // No record comes near this: a longer line is taken for input that is not records (a
 // device, a binary file) and ends the batch, which keeps the memory bounded.
@@ -76,4 +76,4 @@ private:
     int error_ = 0;
 };
 
-}  // namespace glyphmate::console
+}  // namespace varnel::glyphmate::console

@@ -18,8 +18,8 @@
 
 namespace {
 
-using namespace glyphmate::console;
-using glyphmate::api::Converter;
+using namespace varnel::glyphmate::console;
+using ::glyphmate::api::Converter;
 
 std::string windows_1252(std::string_view text) {
     std::string bytes(glyphmate_utf8_to_windows_1252(text.data(), text.size(), nullptr, 0, nullptr), '\0');
@@ -28,7 +28,7 @@ std::string windows_1252(std::string_view text) {
 }
 
 int convert_one(Converter& converter, const Settings& s) {
-    glyphmate::api::Result result;
+    ::glyphmate::api::Result result;
     const bool message = converter.run(s.data, s.data_is_bytes ? windows_1252(s.supplement) : s.supplement, result) ==
                          GLYPHMATE_MESSAGE;
     if (s.json) {
@@ -80,13 +80,13 @@ int main(int argc, char** argv) {
     }
 
     // Only JSON shows whether the font is installed: the other outputs skip the font listing.
-    glyphmate::FontconfigFonts fonts;
+    varnel::glyphmate::FontconfigFonts fonts;
     glyphmate_options options = s.options;
     options.data_encoding = s.data_is_bytes || s.windows_1252 ? GLYPHMATE_WINDOWS_1252 : GLYPHMATE_UTF8;
     try {
-        Converter converter(s.type, options, s.json ? glyphmate::FontconfigFonts::query : nullptr, &fonts);
+        Converter converter(s.type, options, s.json ? varnel::glyphmate::FontconfigFonts::query : nullptr, &fonts);
         return s.batch ? convert_batch(converter, s) : convert_one(converter, s);
-    } catch (const glyphmate::api::Error& e) {
+    } catch (const ::glyphmate::api::Error& e) {
         if (e.code() == GLYPHMATE_UNKNOWN_TYPE) return usage_error("unknown type '" + s.type + "' (see --list)");
         std::cerr << "glyphmate-encode: " << e.what() << '\n';
         return kExitUsage;

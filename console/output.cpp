@@ -2,7 +2,7 @@
 
 #include <array>
 
-namespace glyphmate::console {
+namespace varnel::glyphmate::console {
 
 namespace {
 constexpr std::array<std::string_view, 5> kHeights{"XS", "S", "M", "T", "XT"};
@@ -52,4 +52,4 @@ nlohmann::ordered_json to_json(const glyphmate_result& r, std::string_view data,
     return j;
 }
 
-}  // namespace glyphmate::console
+}  // namespace varnel::glyphmate::console

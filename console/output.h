@@ -11,7 +11,7 @@
 
 #include <glyphmate.h>
 
-namespace glyphmate::console {
+namespace varnel::glyphmate::console {
 
 std::string to_hex(std::string_view bytes);
 
@@ -23,4 +23,4 @@ std::string status_line(const char* status, std::optional<std::string_view> utf8
 nlohmann::ordered_json to_json(const glyphmate_result& result, std::string_view data,
                                std::optional<std::size_t> line = std::nullopt);
 
-}  // namespace glyphmate::console
+}  // namespace varnel::glyphmate::console

@@ -4,7 +4,7 @@
 #include "framework/hyperlink.h"
 #include "common/maker.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 constexpr char kFontLinkTip[] = "visit Varnel font page";
@@ -19,4 +19,4 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), controls_(varnel::build
     }
 }
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -5,7 +5,7 @@
 
 #include "framework/dialog_template.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 class CAboutDlg : public QDialog {
     Q_OBJECT
@@ -16,4 +16,4 @@ private:
     varnel::DialogControls controls_;
 };
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -2,7 +2,7 @@
 
 #include "common/maker.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 
@@ -62,4 +62,4 @@ const varnel::DialogTemplate kAboutDialog{
     "About Glyphmate", 235, 62, "MS Sans Serif", 8, varnel::kCaption | varnel::kSystemMenu | varnel::kModalFrame,
     kAboutControls};
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -6,7 +6,7 @@
 
 #include "framework/dialog_template.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 // Controls of the encoder dialog.
 inline constexpr int kIdBarcodeType = 1000;
@@ -37,4 +37,4 @@ inline constexpr std::string_view kProgramIcon = ":/glyphmate/glyphmate.svg";
 extern const varnel::DialogTemplate kEncoderDialog;
 extern const varnel::DialogTemplate kAboutDialog;
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -2,7 +2,7 @@
 
 #include "encoder_app/glyphmate_dlg.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 CGlyphmateApp::CGlyphmateApp(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Glyphmate"));
@@ -17,4 +17,4 @@ int CGlyphmateApp::run() {
     return 0;
 }
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 class CGlyphmateApp : public QApplication {
     Q_OBJECT
@@ -15,4 +15,4 @@ public:
     int run();
 };
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

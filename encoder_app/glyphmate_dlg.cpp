@@ -27,7 +27,7 @@
 // Outside any namespace, as the resource system wants it.
 static void init_glyphmate_resources() { Q_INIT_RESOURCE(glyphmate); }
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 
@@ -248,4 +248,4 @@ void CGlyphmateDlg::enable_control(OptionControl control, bool enabled) { option
 
 bool CGlyphmateDlg::font_family_installed(std::string_view family) { return fonts_.contains(family); }
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -22,7 +22,7 @@ namespace varnel {
 class PlainEdit;
 }
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 class CGlyphmateDlg final : public QDialog, public DialogOps {
     Q_OBJECT
@@ -81,4 +81,4 @@ private:
     QString converted_supplement_;
 };
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

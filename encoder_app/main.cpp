@@ -3,6 +3,6 @@
 #include "framework/desktop_session.h"
 
 int main(int argc, char** argv) {
-    const auto app = varnel::start_desktop_program<glyphmate::CGlyphmateApp>("glyphmate", argc, argv);
+    const auto app = varnel::start_desktop_program<varnel::glyphmate::CGlyphmateApp>("glyphmate", argc, argv);
     return app ? app->run() : 1;
 }

@@ -1,6 +1,6 @@
 #include "encoding/full_ascii.h"
 
-namespace vnl {
+namespace varnel {
 
 bool full_ascii_pair(unsigned char c, char pair[2]) {
     auto set = [&](char shift, int letter) {
@@ -21,4 +21,4 @@ bool full_ascii_pair(unsigned char c, char pair[2]) {
     return false;
 }
 
-}  // namespace vnl
+}  // namespace varnel

@@ -2,10 +2,10 @@
 // native set is written as a shift character followed by a capital letter.
 #pragma once
 
-namespace vnl {
+namespace varnel {
 
 // The standard pair (shift '$', '%', '/' or '+', as the standards name them, then a letter) for codes 1 to 127 that are not native to both symbologies;
 // false for NUL, bytes from 128 and the native characters (digits, capitals, space, "-", ".").
 bool full_ascii_pair(unsigned char c, char pair[2]);
 
-}  // namespace vnl
+}  // namespace varnel

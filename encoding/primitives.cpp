@@ -3,7 +3,7 @@
 #include <cstring>
 #include <initializer_list>
 
-namespace vnl {
+namespace varnel {
 
 namespace {
 // One buffer per thread: on one thread each call overwrites the last, as callers expect,
@@ -126,4 +126,4 @@ const char* return_symbol(std::string_view start, std::string_view data, std::st
 bool result_truncated() { return result.truncated; }
 std::size_t result_size() { return result.length; }
 
-}  // namespace vnl
+}  // namespace varnel

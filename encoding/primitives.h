@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace vnl {
+namespace varnel {
 
 // Longest converted string; working buffers hold this many characters plus the terminator.
 inline constexpr std::size_t kMaxConverted = 255;
@@ -102,4 +102,4 @@ bool result_truncated();
 // The length of what the last encoder call on this thread returned, without measuring it.
 std::size_t result_size();
 
-}  // namespace vnl
+}  // namespace varnel

@@ -9,7 +9,7 @@
 #include "symbologies/two_of_five.h"
 #include "symbologies/upc_ean.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 const std::array<CatalogueEntry, 16> kCatalogue{{
     {"Code39", &kCode39, "Code39"},
@@ -36,4 +36,4 @@ const CatalogueEntry* find_entry(std::string_view display_name) {
     return nullptr;
 }
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

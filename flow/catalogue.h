@@ -7,7 +7,7 @@
 
 #include "symbologies/symbology.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 struct CatalogueEntry {
     std::string_view name;
@@ -20,4 +20,4 @@ extern const std::array<CatalogueEntry, 16> kCatalogue;
 // The entry whose display name matches without regard to case, or nullptr.
 const CatalogueEntry* find_entry(std::string_view display_name);
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

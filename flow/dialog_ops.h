@@ -8,7 +8,7 @@
 
 #include "symbologies/symbology.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 struct FontDescription {
     std::string face;
@@ -46,4 +46,4 @@ public:
     virtual bool font_family_installed(std::string_view family) = 0;
 };
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -4,7 +4,7 @@
 #include "flow/font_naming.h"
 #include "flow/preview.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 
@@ -81,4 +81,4 @@ void convert_record(const Symbology& symbology, const std::string& data, const s
     if (out.truncated) out.report(kDataTooLong);
 }
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -8,7 +8,7 @@
 #include "flow/catalogue.h"
 #include "flow/dialog_ops.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 // Runs the selected Barcode Type entry; an unknown name changes nothing.
 void run_conversion(DialogOps& dialog);
@@ -27,4 +27,4 @@ std::string symbol_notes(const Symbology& symbology);
 void convert_record(const Symbology& symbology, const std::string& data, const std::string& supplement,
                     const OptionRecord& options, Outcome& out);
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

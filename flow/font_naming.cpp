@@ -2,7 +2,7 @@
 
 #include "flow/installed_families.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 std::string make_font_name(std::string_view key, int height_index, bool underlying_text) {
     std::string name;
@@ -17,4 +17,4 @@ std::string make_font_name(std::string_view key, int height_index, bool underlyi
     return name;
 }
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 struct FontKey {
     std::string_view key;
@@ -36,4 +36,4 @@ inline constexpr std::array<std::string_view, 5> kHeightSuffixes{"XS", "S", "M",
 
 std::string make_font_name(std::string_view key, int height_index, bool underlying_text);
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -11,7 +11,7 @@
 #include "flow/dialog_ops.h"
 #include "flow/installed_families.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 struct ControlState {
     bool shown = true;
@@ -67,4 +67,4 @@ private:
     OptionRecord record_;
 };
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 std::string fold_case(std::string_view text) {
     std::string folded(text);
@@ -24,4 +24,4 @@ bool InstalledFamilies::contains(std::string_view family) {
     return folded_.contains(fold_case(family));
 }
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -8,7 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 class InstalledFamilies {
 public:
@@ -27,4 +27,4 @@ private:
 std::string fold_case(std::string_view text);
 bool equal_ignoring_case(std::string_view a, std::string_view b);
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -2,7 +2,7 @@
 
 #include <string>
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 void show_preview(DialogOps& dialog, std::string_view font_name, std::string_view converted) {
     FontDescription font{.face = {}, .height = kPreviewHeight, .weight = kPreviewWeight};
@@ -21,4 +21,4 @@ std::string not_installed_text(std::string_view font_name) {
     return text.append(font_name).append(" not installed.");
 }
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -5,7 +5,7 @@
 
 #include "flow/dialog_ops.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 inline constexpr int kPreviewHeight = -12;
 inline constexpr int kPreviewWeight = 400;
@@ -17,4 +17,4 @@ void show_preview(DialogOps& dialog, std::string_view font_name, std::string_vie
 // What the preview says in place of the converted string when its font is missing.
 std::string not_installed_text(std::string_view font_name);
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

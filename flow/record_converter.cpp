@@ -6,7 +6,7 @@
 #include "flow/font_naming.h"
 #include "flow/preview.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 void report_lost_input(std::string& status) {
     if (status.starts_with(kInvalidCharacters)) return;
@@ -78,4 +78,4 @@ const ConversionResult& RecordConverter::run(std::string_view data, std::string_
     return result_;
 }
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

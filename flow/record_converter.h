@@ -9,7 +9,7 @@
 #include "flow/catalogue.h"
 #include "flow/headless_dialog.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 struct ConversionRequest {
     std::string type = "Code39";
@@ -60,4 +60,4 @@ private:
     ConversionResult result_;
 };
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 // 0x80 to 0x9F; the unassigned 0x81, 0x8D, 0x8F, 0x90, 0x9D keep their C1 code points.
@@ -159,4 +159,4 @@ Cp1252Text utf8_to_cp1252(std::string_view utf8) {
     return text;
 }
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 // The Unicode code point of each byte.
 char32_t cp1252_to_unicode(unsigned char byte);
@@ -38,4 +38,4 @@ std::size_t first_invalid_utf8(std::string_view text);
 // and counted.
 Cp1252Text utf8_to_cp1252(std::string_view utf8);
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

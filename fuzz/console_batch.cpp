@@ -43,23 +43,23 @@ std::size_t count(std::string_view text, char c) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     if (size < 2) return 0;
     // Two bytes choose the symbology and the input's encoding; the rest is the input.
-    const auto& entry = glyphmate::kCatalogue[bytes[0] % glyphmate::kCatalogue.size()];
+    const auto& entry = varnel::glyphmate::kCatalogue[bytes[0] % varnel::glyphmate::kCatalogue.size()];
     const bool windows_1252 = bytes[1] & 1;
     std::string_view input(reinterpret_cast<const char*>(bytes + 2), size - 2);
 
     glyphmate_options options = GLYPHMATE_DEFAULT_OPTIONS;
     options.data_encoding = windows_1252 ? GLYPHMATE_WINDOWS_1252 : GLYPHMATE_UTF8;
     options.check_character = (bytes[1] >> 1) & 1;
-    glyphmate::api::Converter converter(std::string(entry.name), options);
-    glyphmate::console::BatchOptions batch{.json = ((bytes[1] >> 2) & 1) != 0, .windows_1252 = windows_1252,
+    ::glyphmate::api::Converter converter(std::string(entry.name), options);
+    varnel::glyphmate::console::BatchOptions batch{.json = ((bytes[1] >> 2) & 1) != 0, .windows_1252 = windows_1252,
                                            .supplement = "12", .input_name = "fuzz input"};
 
     const int in_fd = memory_file(input), out_fd = memory_file({}), err_fd = memory_file({});
     int status;
     {
-        glyphmate::console::LineReader in(in_fd, !windows_1252);
-        glyphmate::console::Output out(out_fd), err(err_fd);
-        status = glyphmate::console::convert_lines(converter, batch, in, out, err);
+        varnel::glyphmate::console::LineReader in(in_fd, !windows_1252);
+        varnel::glyphmate::console::Output out(out_fd), err(err_fd);
+        status = varnel::glyphmate::console::convert_lines(converter, batch, in, out, err);
     }
     const std::string out = contents(out_fd), err = contents(err_fd);
     close(in_fd), close(out_fd), close(err_fd);

@@ -28,13 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     std::ostringstream sink;
     auto* out = std::cout.rdbuf(sink.rdbuf());
     auto* err = std::cerr.rdbuf(sink.rdbuf());
-    glyphmate::console::Settings settings;
-    const std::optional<int> done = glyphmate::console::parse_command_line(static_cast<int>(args.size()), argv.data(), settings);
+    varnel::glyphmate::console::Settings settings;
+    const std::optional<int> done = varnel::glyphmate::console::parse_command_line(static_cast<int>(args.size()), argv.data(), settings);
     std::cout.rdbuf(out);
     std::cerr.rdbuf(err);
 
     if (done) {
-        fuzz::expect(*done == 0 || *done == glyphmate::console::kExitUsage, "an exit status that is neither 0 nor 2");
+        fuzz::expect(*done == 0 || *done == varnel::glyphmate::console::kExitUsage, "an exit status that is neither 0 nor 2");
         return 0;
     }
     fuzz::expect(settings.options.height >= -1 && settings.options.height <= 4, "height out of range");

@@ -4,7 +4,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const std::string data = fuzz::data_of(bytes, size);
-    fuzz::check_symbol(verify::Symbol::Codabar, vnl::codabar_encode, data);
-    fuzz::check_symbol(verify::Symbol::Code11, vnl::code11_encode, data);
+    fuzz::check_symbol(verify::Symbol::Codabar, varnel::codabar_encode, data);
+    fuzz::check_symbol(verify::Symbol::Code11, varnel::code11_encode, data);
     return 0;
 }

@@ -4,9 +4,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     const std::string data = fuzz::data_of(bytes, size);
-    fuzz::check_symbol(verify::Symbol::Code25, vnl::encode_code25, data);
-    fuzz::check_symbol(verify::Symbol::Code25Check, vnl::encode_code25_check, data);
-    fuzz::check_symbol(verify::Symbol::Itf, vnl::encode_itf25, data);
-    fuzz::check_symbol(verify::Symbol::ItfCheck, vnl::encode_itf25_check, data);
+    fuzz::check_symbol(verify::Symbol::Code25, varnel::encode_code25, data);
+    fuzz::check_symbol(verify::Symbol::Code25Check, varnel::encode_code25_check, data);
+    fuzz::check_symbol(verify::Symbol::Itf, varnel::encode_itf25, data);
+    fuzz::check_symbol(verify::Symbol::ItfCheck, varnel::encode_itf25_check, data);
     return 0;
 }

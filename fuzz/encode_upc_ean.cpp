@@ -16,10 +16,10 @@ struct Member {
 };
 
 constexpr std::array<Member, 4> kMembers{{
-    {verify::Symbol::UpcA, vnl::upca_encode, 11, "Invalid length of input string."},
-    {verify::Symbol::UpcE, vnl::upce_encode, 6, "Invalid length of input string."},
-    {verify::Symbol::Ean13, vnl::ean13_encode, 12, "Invalid length of input string"},
-    {verify::Symbol::Ean8, vnl::ean8_encode, 7, "Invalid length of input string."},
+    {verify::Symbol::UpcA, varnel::upca_encode, 11, "Invalid length of input string."},
+    {verify::Symbol::UpcE, varnel::upce_encode, 6, "Invalid length of input string."},
+    {verify::Symbol::Ean13, varnel::ean13_encode, 12, "Invalid length of input string"},
+    {verify::Symbol::Ean8, varnel::ean8_encode, 7, "Invalid length of input string."},
 }};
 
 std::string digits_of(const std::string& data) {
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         }
     }
 
-    const std::string addon = vnl::addon_encode(supplement.c_str());
+    const std::string addon = varnel::addon_encode(supplement.c_str());
     const verify::Reading r = verify::read_addon(addon);
     fuzz::expect(r.ok(), "add-on", r.error);
     const std::string supplement_digits = digits_of(supplement);

@@ -10,8 +10,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t size) {
     FuzzedDataProvider input(bytes, size);
-    glyphmate::InstalledFamilies fonts{[] { return std::vector<std::string>{"VNL Code39MA", "VNL UEBTA"}; }};
-    glyphmate::HeadlessDialog dialog(fonts);
+    varnel::glyphmate::InstalledFamilies fonts{[] { return std::vector<std::string>{"VNL Code39MA", "VNL UEBTA"}; }};
+    varnel::glyphmate::HeadlessDialog dialog(fonts);
     verify::perform(dialog, {verify::Action::Select, 0, {}});  // the dialog opens on Code39
 
     while (input.remaining_bytes() > 0) {

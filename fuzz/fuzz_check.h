@@ -39,15 +39,15 @@ inline std::string data_of(const std::uint8_t* bytes, std::size_t size) {
 // it keeps, and cut at the limit exactly when it says so.
 inline void check_symbol(verify::Symbol symbol, Encoder encode, const std::string& data) {
     const std::string out = encode(data.c_str());
-    const bool truncated = vnl::result_truncated();
-    expect(out == encode(data.c_str()) && truncated == vnl::result_truncated(), "not the same twice", out);
-    expect(out.size() <= vnl::kMaxConverted, "longer than 255 characters", out);
+    const bool truncated = varnel::result_truncated();
+    expect(out == encode(data.c_str()) && truncated == varnel::result_truncated(), "not the same twice", out);
+    expect(out.size() <= varnel::kMaxConverted, "longer than 255 characters", out);
     const verify::Reading r = verify::read_back(symbol, out);
     expect(r.ok(), verify::name(symbol), r.error);
     const verify::Kept kept = verify::kept_data(symbol, data);
     if (truncated) {
         expect(kept.cut_base.starts_with(r.data) && r.data.size() < kept.cut_base.size(), "cut data is no prefix", r.data);
-        expect(out.size() >= vnl::kMaxConverted - 1, "a cut symbol leaves room unused", out);
+        expect(out.size() >= varnel::kMaxConverted - 1, "a cut symbol leaves room unused", out);
     } else {
         expect(r.data == kept.data, "read-back data is not the kept data", r.data);
     }

@@ -15,10 +15,10 @@
 
 namespace {
 
-using namespace glyphmate;
+using namespace varnel::glyphmate;
 
-static_assert(sizeof(glyphmate_result::converted) == vnl::kMaxConverted + 1);
-static_assert(sizeof(glyphmate_result::converted_utf8) >= 3 * vnl::kMaxConverted + 1,
+static_assert(sizeof(glyphmate_result::converted) == varnel::kMaxConverted + 1);
+static_assert(sizeof(glyphmate_result::converted_utf8) >= 3 * varnel::kMaxConverted + 1,
               "every Windows-1252 character takes at most three bytes of UTF-8");
 static_assert(offsetof(glyphmate_result, converted) == 0);
 
@@ -100,7 +100,7 @@ struct FixedParts {
 
 void fill(glyphmate_result* out, const ConversionResult& r, const FixedParts& fixed) {
     const DialogState& s = r.state;
-    const std::string_view converted = std::string_view(s.converted).substr(0, vnl::kMaxConverted);
+    const std::string_view converted = std::string_view(s.converted).substr(0, varnel::kMaxConverted);
     std::memcpy(out->converted, converted.data(), converted.size());
     out->converted[converted.size()] = '\0';
     out->converted_length = converted.size();

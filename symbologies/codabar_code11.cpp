@@ -4,7 +4,7 @@
 
 #include "encoding/primitives.h"
 
-namespace vnl {
+namespace varnel {
 
 namespace {
 
@@ -44,9 +44,9 @@ const char* code11_encode(const char* data) {
     return return_symbol("[", part.view(), "]", truncated);
 }
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 using enum Set;
@@ -61,13 +61,13 @@ constexpr std::string_view kCode11Notes =
 }  // namespace
 
 void codabar_handler(const Record& record, Outcome& out) {
-    if (!vnl::all_in_set(record.data, vnl::kCodabarAcceptedSet)) out.report(kInvalidCharacters);
-    out.take(vnl::codabar_encode(record.data));
+    if (!varnel::all_in_set(record.data, varnel::kCodabarAcceptedSet)) out.report(kInvalidCharacters);
+    out.take(varnel::codabar_encode(record.data));
 }
 
 void code11_handler(const Record& record, Outcome& out) {
-    if (!vnl::all_in_set(record.data, vnl::kCode11Set)) out.report(kInvalidCharacters);
-    out.take(vnl::code11_encode(record.data));
+    if (!varnel::all_in_set(record.data, varnel::kCode11Set)) out.report(kInvalidCharacters);
+    out.take(varnel::code11_encode(record.data));
 }
 
 // Neither has a user-chosen check character or a full-ASCII form; the Addon box stays as
@@ -89,4 +89,4 @@ const Symbology kCode11{
     .handler = code11_handler,
 };
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

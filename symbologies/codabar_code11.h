@@ -4,7 +4,7 @@
 
 #include "symbologies/symbology.h"
 
-namespace vnl {
+namespace varnel {
 
 // What the Codabar handler accepts without a message: the encoder also writes ":".
 inline constexpr char kCodabarAcceptedSet[] = "0123456789-$/.+";
@@ -16,13 +16,13 @@ const char* codabar_encode(const char* data);
 // "[" + data part + C + (K when the data part has 11 or more characters) + "]".
 const char* code11_encode(const char* data);
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 void codabar_handler(const Record& record, Outcome& out);
 void code11_handler(const Record& record, Outcome& out);
 
 extern const Symbology kCodabar, kCode11;
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -6,7 +6,7 @@
 
 #include "encoding/primitives.h"
 
-namespace vnl {
+namespace varnel {
 
 namespace {
 
@@ -248,9 +248,9 @@ const char* encode_code128auto(const char* data) {
     return symbol.finish();
 }
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 using enum Set;
@@ -260,10 +260,10 @@ struct Variant {
     unsigned char lowest, highest;  // the data characters the variant encodes
 };
 constexpr Variant kVariants[] = {
-    {vnl::encode_code128a, 0x01, 0x5F},
-    {vnl::encode_code128b, 0x20, 0x7F},
-    {vnl::encode_code128c, '0', '9'},
-    {vnl::encode_code128auto, 0x01, 0x7F},
+    {varnel::encode_code128a, 0x01, 0x5F},
+    {varnel::encode_code128b, 0x20, 0x7F},
+    {varnel::encode_code128c, '0', '9'},
+    {varnel::encode_code128auto, 0x01, 0x7F},
 };
 
 bool all_within(const char* data, unsigned char lowest, unsigned char highest) {
@@ -301,4 +301,4 @@ const Symbology kCode128C = variant("Code128 Character set C can only encode dig
 const Symbology kCode128Auto =
     variant("Code128 Auto produces the best results for input. It can encode all the ASCIIs.", 3);
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

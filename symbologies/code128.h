@@ -7,7 +7,7 @@
 
 #include "symbologies/symbology.h"
 
-namespace vnl {
+namespace varnel {
 
 inline constexpr int kCode128Values = 106;
 
@@ -30,13 +30,13 @@ const char* encode_code128b(const char* data);
 const char* encode_code128c(const char* data);
 const char* encode_code128auto(const char* data);
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 // Code128A (variant 0), Code128B (1), Code128C (2) and Code128Auto (3).
 void code128_handler(const Record& record, Outcome& out);
 
 extern const Symbology kCode128A, kCode128B, kCode128C, kCode128Auto;
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -3,7 +3,7 @@
 #include "encoding/full_ascii.h"
 #include "encoding/primitives.h"
 
-namespace vnl {
+namespace varnel {
 
 namespace {
 
@@ -91,9 +91,9 @@ const char* code39_extended(const char* data) {
     return return_symbol("[", part.view(), "]", truncated);
 }
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 using enum Set;
@@ -111,23 +111,23 @@ constexpr std::string_view kCode39ExtNotes =
 
 bool all_accepted(const char* data) {
     for (; *data != '\0'; ++data)
-        if (vnl::kAcceptedIndex(*data) < 0) return false;
+        if (varnel::kAcceptedIndex(*data) < 0) return false;
     return true;
 }
 }  // namespace
 
 void code39_handler(const Record& record, Outcome& out) {
     const OptionRecord& options = record.options;
-    const bool valid = options.full_ascii ? vnl::all_ascii(record.data) : all_accepted(record.data);
+    const bool valid = options.full_ascii ? varnel::all_ascii(record.data) : all_accepted(record.data);
     if (!valid) out.report(kInvalidCharacters);
-    out.take(options.check_character ? vnl::code39_with_check(record.data)
-             : options.full_ascii    ? vnl::code39_full_ascii(record.data)
-                                     : vnl::code39_plain(record.data));
+    out.take(options.check_character ? varnel::code39_with_check(record.data)
+             : options.full_ascii    ? varnel::code39_full_ascii(record.data)
+                                     : varnel::code39_plain(record.data));
 }
 
 void code39_extended_handler(const Record& record, Outcome& out) {
-    if (!vnl::all_ascii(record.data)) out.report(kInvalidCharacters);
-    out.take(vnl::code39_extended(record.data));
+    if (!varnel::all_ascii(record.data)) out.report(kInvalidCharacters);
+    out.take(varnel::code39_extended(record.data));
 }
 
 // The supplement is hidden for both; Full ASCII off leaves the check character to the user.
@@ -152,4 +152,4 @@ const Symbology kCode39Extended{
     .handler = code39_extended_handler,
 };
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

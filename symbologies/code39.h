@@ -5,7 +5,7 @@
 
 #include "symbologies/symbology.h"
 
-namespace vnl {
+namespace varnel {
 
 // What the Code 39 handler accepts with Full ASCII off: the 43 native characters.
 inline constexpr char kCode39AcceptedSet[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.$/+% ";
@@ -15,13 +15,13 @@ const char* code39_with_check(const char* data);
 const char* code39_full_ascii(const char* data);
 const char* code39_extended(const char* data);
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 void code39_handler(const Record& record, Outcome& out);
 void code39_extended_handler(const Record& record, Outcome& out);
 
 extern const Symbology kCode39, kCode39Extended;
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

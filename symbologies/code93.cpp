@@ -5,7 +5,7 @@
 #include "encoding/full_ascii.h"
 #include "encoding/primitives.h"
 
-namespace vnl {
+namespace varnel {
 
 namespace {
 
@@ -54,9 +54,9 @@ const char* code93_encode(const char* data) {
     return return_symbol("[", part.view(), "]|", truncated);
 }
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 using enum Set;
@@ -68,8 +68,8 @@ constexpr std::string_view kCode93Notes =
 }  // namespace
 
 void code93_handler(const Record& record, Outcome& out) {
-    if (!vnl::all_ascii(record.data)) out.report(kInvalidCharacters);
-    out.take(vnl::code93_encode(record.data));
+    if (!varnel::all_ascii(record.data)) out.report(kInvalidCharacters);
+    out.take(varnel::code93_encode(record.data));
 }
 
 // Every ASCII character is encoded and both check characters are always added, so neither
@@ -83,4 +83,4 @@ const Symbology kCode93{
     .handler = code93_handler,
 };
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -4,17 +4,17 @@
 
 #include "symbologies/symbology.h"
 
-namespace vnl {
+namespace varnel {
 
 // "[" + data part + C + K + "]" + "|" (the termination bar).
 const char* code93_encode(const char* data);
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 void code93_handler(const Record& record, Outcome& out);
 
 extern const Symbology kCode93;
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

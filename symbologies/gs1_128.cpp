@@ -8,7 +8,7 @@
 #include "encoding/primitives.h"
 #include "symbologies/gs1_syntax.h"
 
-namespace vnl {
+namespace varnel {
 
 namespace gs1 {
 
@@ -153,4 +153,4 @@ void encode_gs1_128(std::string_view data, Gs1Encoded& out) {
     }
 }
 
-}  // namespace vnl
+}  // namespace varnel

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace vnl {
+namespace varnel {
 
 inline constexpr std::string_view kGs1Notes =
     "GS1-128 carries GS1 element strings: type each AI in parentheses and its data after it, "
@@ -35,4 +35,4 @@ std::vector<int> plan_code128(std::string_view text);
 
 }  // namespace gs1
 
-}  // namespace vnl
+}  // namespace varnel

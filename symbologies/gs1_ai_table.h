@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace vnl::gs1 {
+namespace varnel::gs1 {
 
 // One component of an AI's data: character set 'N' (digits), 'X' (82 characters), 'Y' (39
 // characters) or 'Z' (base64url); min to max characters; the linters it must pass, as
@@ -96,4 +96,4 @@ constexpr bool table_sound() {
 
 static_assert(std::size(kAiTable) > 200 && detail::table_sound());
 
-}  // namespace vnl::gs1
+}  // namespace varnel::gs1

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <map>
 
-namespace vnl::gs1 {
+namespace varnel::gs1 {
 
 namespace {
 
@@ -316,4 +316,4 @@ std::string check(std::vector<Element>& elements) {
     return check_pairings(elements);
 }
 
-}  // namespace vnl::gs1
+}  // namespace varnel::gs1

@@ -9,7 +9,7 @@
 
 #include "symbologies/gs1_ai_table.h"
 
-namespace vnl::gs1 {
+namespace varnel::gs1 {
 
 struct Element {
     std::string ai;
@@ -35,4 +35,4 @@ const AiEntry* find_ai(std::string_view ai);
 // typed, each element's own faults before the pairings, or "" when there is none.
 std::string check(std::vector<Element>& elements);
 
-}  // namespace vnl::gs1
+}  // namespace varnel::gs1

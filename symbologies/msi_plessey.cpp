@@ -5,7 +5,7 @@
 
 #include "encoding/primitives.h"
 
-namespace vnl {
+namespace varnel {
 
 namespace {
 
@@ -40,9 +40,9 @@ const char* encode_msi(const char* data) {
     return return_symbol("[", digits.view(), "]", truncated);
 }
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 using enum Set;
@@ -53,8 +53,8 @@ constexpr std::string_view kMsiNotes =
 }  // namespace
 
 void msi_handler(const Record& record, Outcome& out) {
-    if (!vnl::all_in_set(record.data, vnl::kDigits)) out.report(kInvalidCharacters);
-    out.take(vnl::encode_msi(record.data));
+    if (!varnel::all_in_set(record.data, varnel::kDigits)) out.report(kInvalidCharacters);
+    out.take(varnel::encode_msi(record.data));
 }
 
 // The check digit is always there; the box shows it, and the flag stays on afterwards.
@@ -66,4 +66,4 @@ const Symbology kMsiPlessey{
     .handler = msi_handler,
 };
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

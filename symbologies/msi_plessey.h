@@ -4,17 +4,17 @@
 
 #include "symbologies/symbology.h"
 
-namespace vnl {
+namespace varnel {
 
 // "[" + digits + check digit + "]"; non-digits are dropped.
 const char* encode_msi(const char* data);
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 void msi_handler(const Record& record, Outcome& out);
 
 extern const Symbology kMsiPlessey;
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -10,7 +10,7 @@
 
 #include "encoding/primitives.h"
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 // The user's options, exchanged with the controls as one record.
 struct OptionRecord {
@@ -86,8 +86,8 @@ struct Outcome {
     }
     // The encoder's result, as the encoder call just returned it.
     void take(const char* encoded) {
-        converted = {encoded, vnl::result_size()};
-        truncated = vnl::result_truncated();
+        converted = {encoded, varnel::result_size()};
+        truncated = varnel::result_truncated();
     }
 };
 
@@ -105,4 +105,4 @@ struct Symbology {
 
 inline constexpr std::string_view kMoreInformation = "For more information, visit ";
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -4,7 +4,7 @@
 
 #include "encoding/primitives.h"
 
-namespace vnl {
+namespace varnel {
 
 namespace {
 
@@ -68,9 +68,9 @@ const char* encode_code25_check(const char* data) { return code25(data, true); }
 const char* encode_itf25(const char* data) { return itf25(data, false); }
 const char* encode_itf25_check(const char* data) { return itf25(data, true); }
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 using enum Set;
@@ -85,7 +85,7 @@ constexpr std::string_view kItf25Notes =
 
 void convert_digits(const Record& record, Outcome& out, const char* (*plain)(const char*),
                     const char* (*with_check)(const char*)) {
-    if (!vnl::all_in_set(record.data, vnl::kDigits)) out.report(kInvalidCharacters);
+    if (!varnel::all_in_set(record.data, varnel::kDigits)) out.report(kInvalidCharacters);
     out.take((record.options.check_character ? with_check : plain)(record.data));
 }
 
@@ -97,11 +97,11 @@ constexpr OptionRule two_of_five_rule(RecordStep record) {
 }  // namespace
 
 void code25_handler(const Record& record, Outcome& out) {
-    convert_digits(record, out, vnl::encode_code25, vnl::encode_code25_check);
+    convert_digits(record, out, varnel::encode_code25, varnel::encode_code25_check);
 }
 
 void itf25_handler(const Record& record, Outcome& out) {
-    convert_digits(record, out, vnl::encode_itf25, vnl::encode_itf25_check);
+    convert_digits(record, out, varnel::encode_itf25, varnel::encode_itf25_check);
 }
 
 // Code25 takes the flags from the controls again; ITF shows its record in them.
@@ -119,4 +119,4 @@ const Symbology kInterleaved2of5{
     .handler = itf25_handler,
 };
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

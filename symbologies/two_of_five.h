@@ -5,7 +5,7 @@
 
 #include "symbologies/symbology.h"
 
-namespace vnl {
+namespace varnel {
 
 // "[" + digits + "]".
 const char* encode_code25(const char* data);
@@ -17,13 +17,13 @@ const char* encode_itf25(const char* data);
 // count even when the digits alone are even in number.
 const char* encode_itf25_check(const char* data);
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 void code25_handler(const Record& record, Outcome& out);
 void itf25_handler(const Record& record, Outcome& out);
 
 extern const Symbology kCode25, kInterleaved2of5;
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -7,7 +7,7 @@
 
 #include "symbologies/upc_ean_addons.h"
 
-namespace vnl {
+namespace varnel {
 
 namespace {
 
@@ -173,9 +173,9 @@ const char* ean8_encode(const char* data) {
     return return_result(out.view());
 }
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 namespace {
 using enum Set;
@@ -184,7 +184,7 @@ struct Member {
     std::size_t digits;  // the data digits, without the check digit
     const char* (*encode)(const char*);
 };
-constexpr Member kMembers[] = {{11, vnl::upca_encode}, {6, vnl::upce_encode}, {12, vnl::ean13_encode}, {7, vnl::ean8_encode}};
+constexpr Member kMembers[] = {{11, varnel::upca_encode}, {6, varnel::upce_encode}, {12, varnel::ean13_encode}, {7, varnel::ean8_encode}};
 
 constexpr std::string_view kInvalidUpce =
     "Invalid UPC-E number: when the last digit is 3, the third digit must be 3 to 9.";
@@ -205,21 +205,21 @@ constexpr std::string_view kEanWebSite = " For more information, visit ";
 void upc_ean_handler(const Record& record, Outcome& out) {
     if (record.variant < 0 || record.variant >= static_cast<int>(std::size(kMembers))) return;
     const Member& m = kMembers[record.variant];
-    if (!vnl::all_in_set(record.data, vnl::kDigits))
+    if (!varnel::all_in_set(record.data, varnel::kDigits))
         out.report(kInvalidCharacters);
     else if (record.size != m.digits)
         out.report("Only " + std::to_string(m.digits) + " digits are allowed.");
 
     const char* symbol = m.encode(record.data);
-    const std::string_view main(symbol, vnl::result_size());
-    if (main == vnl::kInvalidUpceNumber) out.report(kInvalidUpce);
+    const std::string_view main(symbol, varnel::result_size());
+    if (main == varnel::kInvalidUpceNumber) out.report(kInvalidUpce);
     if (record.supplement[0] == '\0') {
         out.converted = main;
         return;
     }
     out.composed.assign(main).append(1, ' ');
-    const char* addon = vnl::addon_encode(record.supplement);
-    out.composed.append(addon, vnl::result_size());
+    const char* addon = varnel::addon_encode(record.supplement);
+    out.composed.append(addon, varnel::result_size());
     out.converted = out.composed;
 }
 
@@ -229,4 +229,4 @@ const Symbology kUpcE = member(
 const Symbology kEan13 = member("EAN13 encodes 12 digits of numeric data.", kEanWebSite, 2);
 const Symbology kEan8 = member("EAN8 is the abbriviation form of a EAN-8 number.", kEanWebSite, 3);
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

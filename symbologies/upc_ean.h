@@ -8,7 +8,7 @@
 #include "encoding/primitives.h"
 #include "symbologies/symbology.h"
 
-namespace vnl {
+namespace varnel {
 
 // The texts an encoder returns in place of a symbol. EAN-13's has no full stop.
 inline constexpr std::string_view kInvalidLength = "Invalid length of input string.";
@@ -29,13 +29,13 @@ const char* upce_encode(const char* data);
 const char* ean13_encode(const char* data);
 const char* ean8_encode(const char* data);
 
-}  // namespace vnl
+}  // namespace varnel
 
-namespace glyphmate {
+namespace varnel::glyphmate {
 
 // UPC-A (variant 0), UPC-E (1), EAN-13 (2) and EAN-8 (3), with the optional add-on.
 void upc_ean_handler(const Record& record, Outcome& out);
 
 extern const Symbology kUpcA, kUpcE, kEan13, kEan8;
 
-}  // namespace glyphmate
+}  // namespace varnel::glyphmate

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string_view>
 
-namespace vnl {
+namespace varnel {
 
 namespace {
 
@@ -79,4 +79,4 @@ const char* addon_encode(const char* supplement) {
     return return_result(addon.view());
 }
 
-}  // namespace vnl
+}  // namespace varnel

@@ -4,7 +4,7 @@
 
 #include "encoding/primitives.h"
 
-namespace vnl {
+namespace varnel {
 
 inline constexpr int kOddParity = 1, kEvenParity = 0;
 
@@ -20,4 +20,4 @@ int addon5_encode(const char* digits, WorkBuffer& out);
 // characters for 2 or 5 digits, else the empty string.
 const char* addon_encode(const char* supplement);
 
-}  // namespace vnl
+}  // namespace varnel

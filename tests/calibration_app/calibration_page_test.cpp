@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace trueline;
+using namespace varnel::trueline;
 using test::RecordedFont;
 using test::RecordingSurface;
 using test::TextCall;

@@ -7,7 +7,7 @@
 
 namespace {
 
-using trueline::CommandLine;
+using varnel::trueline::CommandLine;
 using Action = CommandLine::Action;
 
 struct Row {
@@ -25,7 +25,7 @@ TEST_P(ParseCommandLine, TellsWhatToDo) {
     const Row& row = GetParam();
     QByteArrayList arguments{"/usr/bin/trueline"};
     for (const char* a : row.arguments) arguments << a;
-    const CommandLine line = trueline::parse_command_line(arguments);
+    const CommandLine line = varnel::trueline::parse_command_line(arguments);
     EXPECT_EQ(line.action, row.action);
     EXPECT_EQ(line.argument.toStdString(), row.argument);
 }
@@ -55,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CommandLineHelp, NamesTheProgramAndEveryOption) {
-    const std::string help = trueline::help_text({"/usr/bin/trueline"}).toStdString();
+    const std::string help = varnel::trueline::help_text({"/usr/bin/trueline"}).toStdString();
     EXPECT_TRUE(help.starts_with("Usage: trueline [options]\n")) << help;
     for (const char* option : {"--help", "--version", "--print ", "--print-to <NAME>", "--pdf <FILE>", "1200 dpi"})
         EXPECT_NE(help.find(option), std::string::npos) << option;

@@ -16,7 +16,7 @@
 
 namespace {
 
-using namespace trueline;
+using namespace varnel::trueline;
 
 constexpr int kDpi = 600;
 constexpr int kDotsPerMetre = 23622;  // 600 dpi

@@ -33,7 +33,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using namespace trueline;
+using namespace varnel::trueline;
 
 // Collects the addresses the program asks the desktop to open, in place of a browser.
 class UrlRecorder : public QObject {

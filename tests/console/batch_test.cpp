@@ -215,9 +215,9 @@ TEST(CsvBatch, KeepsTheMarkAndTakesTheSupplementColumn) {
     glyphmate_result lib;
     glyphmate_convert("EAN-13", "4006381333931", 13, "12", 2, nullptr, &lib);
     const std::string row = r.out.substr(r.out.find("\r\n") + 2);
-    std::vector<glyphmate::console::CsvRecord> records;
-    glyphmate::console::CsvProblem problem;
-    ASSERT_TRUE(glyphmate::console::parse_csv("h1,h2,h3,h4,h5\r\n" + row, records, problem)) << problem.what;
+    std::vector<varnel::glyphmate::console::CsvRecord> records;
+    varnel::glyphmate::console::CsvProblem problem;
+    ASSERT_TRUE(varnel::glyphmate::console::parse_csv("h1,h2,h3,h4,h5\r\n" + row, records, problem)) << problem.what;
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[1].fields[2], lib.converted_utf8);
     EXPECT_EQ(records[1].fields[3], "VNL UEBMA");
@@ -238,9 +238,9 @@ TEST(CsvBatch, QuotesConvertedStringsThatNeedIt) {
     const auto as_csv = encode({"--type", "Code128B", "--csv"}, csv);
     const auto as_lines = encode({"--type", "Code128B", "--batch"}, lines);
     ASSERT_EQ(as_csv.exit_code, 0) << as_csv.err;
-    std::vector<glyphmate::console::CsvRecord> records;
-    glyphmate::console::CsvProblem problem;
-    ASSERT_TRUE(glyphmate::console::parse_csv(as_csv.out, records, problem)) << problem.what;
+    std::vector<varnel::glyphmate::console::CsvRecord> records;
+    varnel::glyphmate::console::CsvProblem problem;
+    ASSERT_TRUE(varnel::glyphmate::console::parse_csv(as_csv.out, records, problem)) << problem.what;
     const auto converted = split_lines(as_lines.out);
     ASSERT_EQ(records.size(), data.size() + 1);
     for (std::size_t i = 0; i < data.size(); ++i) {
@@ -279,8 +279,8 @@ struct RunRow {
 };
 
 TEST(Batch, RunsByteForByte) {
-    const std::string too_long(glyphmate::console::kMaxLine + 1, 'x');
-    const std::string not_a_record = "longer than " + std::to_string(glyphmate::console::kMaxLine) + " bytes: not a record\n";
+    const std::string too_long(varnel::glyphmate::console::kMaxLine + 1, 'x');
+    const std::string not_a_record = "longer than " + std::to_string(varnel::glyphmate::console::kMaxLine) + " bytes: not a record\n";
     std::string wide_header, wide_row;  // 100,000 columns, the data in the last
     for (int i = 1; i <= 100'000; ++i) {
         wide_header += "c" + std::to_string(i) + (i < 100'000 ? "," : "");

@@ -14,7 +14,7 @@
 
 namespace {
 
-using namespace glyphmate::console;
+using namespace varnel::glyphmate::console;
 using Fields = std::vector<std::vector<std::string>>;
 
 Fields fields_of(const std::vector<CsvRecord>& records) {

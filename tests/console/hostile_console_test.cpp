@@ -112,18 +112,18 @@ TEST(HostileConsole, EveryByteThroughTheBatchAsTheDialogConvertsIt) {
     std::string input;
     for (const std::string& r : records) input += r + "\n";
 
-    glyphmate::InstalledFamilies none{[] { return std::vector<std::string>{}; }};
-    for (const glyphmate::CatalogueEntry& entry : glyphmate::kCatalogue) {
+    varnel::glyphmate::InstalledFamilies none{[] { return std::vector<std::string>{}; }};
+    for (const varnel::glyphmate::CatalogueEntry& entry : varnel::glyphmate::kCatalogue) {
         const auto r = encode({"--type", std::string(entry.name), "--input-encoding", "windows-1252", "--batch"}, input);
         const auto out = lines(r.out);
         ASSERT_EQ(out.size(), records.size()) << entry.name;
         std::string expected_err;
         for (std::size_t i = 0; i < records.size(); ++i) {
-            glyphmate::ConversionRequest request;
+            varnel::glyphmate::ConversionRequest request;
             request.type = entry.name;
             request.data = records[i];
-            const auto dialog = glyphmate::convert_one(request, none);
-            EXPECT_EQ(out[i], glyphmate::cp1252_to_utf8(dialog->state.converted)) << entry.name << " " << test::hex(records[i]);
+            const auto dialog = varnel::glyphmate::convert_one(request, none);
+            EXPECT_EQ(out[i], varnel::glyphmate::cp1252_to_utf8(dialog->state.converted)) << entry.name << " " << test::hex(records[i]);
             if (!dialog->state.status.empty()) expected_err += std::to_string(i + 1) + ": " + dialog->state.status + "\n";
         }
         EXPECT_EQ(r.err, expected_err) << entry.name;

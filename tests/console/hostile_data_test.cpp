@@ -14,8 +14,8 @@
 
 namespace {
 
-using glyphmate::ConversionRequest;
-using glyphmate::kCatalogue;
+using varnel::glyphmate::ConversionRequest;
+using varnel::glyphmate::kCatalogue;
 
 #if __has_include(<valgrind/valgrind.h>)
 #include <valgrind/valgrind.h>
@@ -36,14 +36,14 @@ constexpr bool kSanitized = false;
 constexpr bool kSanitized = false;
 #endif
 
-glyphmate::InstalledFamilies& no_fonts() {
-    static glyphmate::InstalledFamilies fonts{[] { return std::vector<std::string>{}; }};
+varnel::glyphmate::InstalledFamilies& no_fonts() {
+    static varnel::glyphmate::InstalledFamilies fonts{[] { return std::vector<std::string>{}; }};
     return fonts;
 }
 
 // Converts and checks every rule; the findings, "" when none.
 std::string convert_and_check(const ConversionRequest& request) {
-    const auto result = glyphmate::convert_one(request, no_fonts());
+    const auto result = varnel::glyphmate::convert_one(request, no_fonts());
     if (!result) return "no conversion";
     return verify::check_conversion(verify::before_request(request), {result->state, result->options});
 }
@@ -53,7 +53,7 @@ double seconds_to_convert(const ConversionRequest& request) {
     double best = 1e9;
     for (int i = 0; i < 3; ++i) {
         const auto start = std::chrono::steady_clock::now();
-        (void)glyphmate::convert_one(request, no_fonts());
+        (void)varnel::glyphmate::convert_one(request, no_fonts());
         best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
     return best;
@@ -78,7 +78,7 @@ protected:
 // Digits are valid data of every symbology: the only message is the one for the length.
 TEST_P(HostileData, AMillionCharactersInLinearTime) {
     ConversionRequest r = request(repeated_digits(1'000'000));
-    const auto result = glyphmate::convert_one(r, no_fonts());
+    const auto result = varnel::glyphmate::convert_one(r, no_fonts());
     ASSERT_TRUE(result);
     EXPECT_LE(result->state.converted.size(), 255u);
     EXPECT_EQ(convert_and_check(r), "");

@@ -34,7 +34,7 @@
 
 namespace {
 
-using namespace glyphmate;
+using namespace varnel::glyphmate;
 using test::wait_until;
 
 constexpr char kInvalid[] = "Invalid character(s) found in the input.";

@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace vnl;
+using namespace varnel;
 
 std::string filled(std::size_t n) { return std::string(n, 'x'); }
 
@@ -108,17 +108,17 @@ TEST(ResultBuffer, RecordsWhetherTheEncoderCutTheData) {
 namespace {
 
 TEST(AppendInSet, KeepsTheSetsCharactersWhileTheyFit) {
-    vnl::WorkBuffer b;
-    EXPECT_FALSE(vnl::append_in_set(b.text, "1a2-3", "0123456789", 255));
+    varnel::WorkBuffer b;
+    EXPECT_FALSE(varnel::append_in_set(b.text, "1a2-3", "0123456789", 255));
     EXPECT_STREQ(b.text, "123");
-    EXPECT_TRUE(vnl::append_in_set(b.text, "4567", "0123456789", 5));  // "67" left out
+    EXPECT_TRUE(varnel::append_in_set(b.text, "4567", "0123456789", 5));  // "67" left out
     EXPECT_STREQ(b.text, "12345");
 }
 
 TEST(WeightedCheck, WeightsFromTheRightStartAgainAfterTheCycle) {
-    EXPECT_EQ(vnl::weighted_check("123", "0123456789", 2, 100), 8);  // 3x1 + 2x2 + 1x1
-    EXPECT_EQ(vnl::weighted_check("99", "0123456789", 10, 11), 5);   // (9x1 + 9x2) mod 11 = 27 mod 11
-    EXPECT_EQ(vnl::weighted_check("", "0123456789", 10, 11), 0);
+    EXPECT_EQ(varnel::weighted_check("123", "0123456789", 2, 100), 8);  // 3x1 + 2x2 + 1x1
+    EXPECT_EQ(varnel::weighted_check("99", "0123456789", 10, 11), 5);   // (9x1 + 9x2) mod 11 = 27 mod 11
+    EXPECT_EQ(varnel::weighted_check("", "0123456789", 10, 11), 0);
 }
 
 }  // namespace

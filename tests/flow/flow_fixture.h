@@ -15,29 +15,29 @@ class FlowTest : public testing::Test {
 protected:
     std::vector<std::string> installed{"VNL Code39MA", "DejaVu Sans"};
     int listings = 0;
-    glyphmate::InstalledFamilies fonts{[this] {
+    varnel::glyphmate::InstalledFamilies fonts{[this] {
         ++listings;
         return installed;
     }};
     RecordingDialog dialog{fonts};
-    glyphmate::DialogState& state = dialog.state();
+    varnel::glyphmate::DialogState& state = dialog.state();
 
     // The user picks an entry of the Barcode Type list.
     void select(std::string_view type) {
         state.type_text = type;
-        glyphmate::run_conversion(dialog);
+        varnel::glyphmate::run_conversion(dialog);
     }
     // The user types into the data field and leaves it.
     void type_data(std::string_view data) {
         state.controls.data = data;
-        glyphmate::run_conversion(dialog);
+        varnel::glyphmate::run_conversion(dialog);
     }
-    const glyphmate::ControlState& control(glyphmate::OptionControl c) const { return state.control(c); }
+    const varnel::glyphmate::ControlState& control(varnel::glyphmate::OptionControl c) const { return state.control(c); }
 
     // Every option control shown and enabled and every flag on, or all of it off, so that
     // a control a handler leaves alone shows as left alone.
     void start_from(bool on) {
-        for (glyphmate::ControlState& c : state.option_controls) c = {on, on};
+        for (varnel::glyphmate::ControlState& c : state.option_controls) c = {on, on};
         state.controls.full_ascii = state.controls.check_character = state.controls.underlying_text = on;
         dialog.calls.clear();
     }

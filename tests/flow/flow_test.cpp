@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace glyphmate;
+using namespace varnel::glyphmate;
 using test::FlowTest;
 
 TEST(Catalogue, ListsTheSixteenEntriesInOrder) {
@@ -111,7 +111,7 @@ TEST_F(Dispatcher, TypingConvertsNothingUntilTheFieldIsLeft) {
     select("Code39");
     state.controls.data = "ABC";  // typed, the focus still in the field
     EXPECT_EQ(state.converted, "*VARNEL=GLYPH=MATE*");
-    glyphmate::run_conversion(dialog);  // focus leaves
+    varnel::glyphmate::run_conversion(dialog);  // focus leaves
     EXPECT_EQ(state.converted, "*ABC*");
 }
 

@@ -9,9 +9,9 @@
 
 namespace test {
 
-class RecordingDialog : public glyphmate::HeadlessDialog {
+class RecordingDialog : public varnel::glyphmate::HeadlessDialog {
 public:
-    explicit RecordingDialog(glyphmate::InstalledFamilies& fonts) : HeadlessDialog(fonts) {}
+    explicit RecordingDialog(varnel::glyphmate::InstalledFamilies& fonts) : HeadlessDialog(fonts) {}
 
     mutable std::vector<std::string> calls;  // data_text is const but still a step
 
@@ -29,11 +29,11 @@ public:
     void set_status(std::string_view t) override { calls.push_back("status:" + std::string(t)), HeadlessDialog::set_status(t); }
     void set_converted(std::string_view t) override { calls.push_back("converted"), HeadlessDialog::set_converted(t); }
     void set_preview_text(std::string_view t) override { calls.push_back("preview_text"), HeadlessDialog::set_preview_text(t); }
-    void set_preview_font(const glyphmate::FontDescription& f) override {
+    void set_preview_font(const varnel::glyphmate::FontDescription& f) override {
         calls.push_back("preview_font:" + f.face), HeadlessDialog::set_preview_font(f);
     }
-    void show_control(glyphmate::OptionControl c, bool s) override { calls.push_back("show"), HeadlessDialog::show_control(c, s); }
-    void enable_control(glyphmate::OptionControl c, bool e) override { calls.push_back("enable"), HeadlessDialog::enable_control(c, e); }
+    void show_control(varnel::glyphmate::OptionControl c, bool s) override { calls.push_back("show"), HeadlessDialog::show_control(c, s); }
+    void enable_control(varnel::glyphmate::OptionControl c, bool e) override { calls.push_back("enable"), HeadlessDialog::enable_control(c, e); }
     bool font_family_installed(std::string_view family) override {
         calls.push_back("installed?" + std::string(family));
         return HeadlessDialog::font_family_installed(family);

@@ -4,7 +4,7 @@
 
 namespace {
 
-using namespace glyphmate;
+using namespace varnel::glyphmate;
 
 TEST(Win1252, IsOneToOneOnAllBytes) {
     for (int b = 0; b < 256; ++b) {
@@ -69,12 +69,12 @@ namespace {
 
 TEST(Win1252, IntoABufferCutsAtAWholeCharacter) {
     char small[4];
-    EXPECT_EQ(glyphmate::cp1252_to_utf8("A\x80" "B", small, sizeof small), 1u);  // the euro sign takes three
+    EXPECT_EQ(varnel::glyphmate::cp1252_to_utf8("A\x80" "B", small, sizeof small), 1u);  // the euro sign takes three
     EXPECT_STREQ(small, "A");
     char big[8];
-    EXPECT_EQ(glyphmate::cp1252_to_utf8("A\x80", big, sizeof big), 4u);
+    EXPECT_EQ(varnel::glyphmate::cp1252_to_utf8("A\x80", big, sizeof big), 4u);
     EXPECT_STREQ(big, "A\u20AC");
-    EXPECT_EQ(glyphmate::cp1252_to_utf8("A", big, 0), 0u);
+    EXPECT_EQ(varnel::glyphmate::cp1252_to_utf8("A", big, 0), 0u);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@
 
 namespace {
 
-using namespace glyphmate;
+using namespace varnel::glyphmate;
 
 constexpr glyphmate_options kUtf8Defaults{2, 1, 0, 0, GLYPHMATE_UTF8};
 
@@ -157,8 +157,8 @@ TEST(Library, LeavesOutAndReportsWhatCannotReachTheCore) {
 // Each record starts from the converter's options, whatever the records before it did.
 TEST(Library, RecordsDoNotDependOnTheRecordsBefore) {
     for (const CatalogueEntry& e : kCatalogue) {
-        glyphmate::api::Converter converter(std::string(e.name), kUtf8Defaults);
-        glyphmate::api::Result r;
+        ::glyphmate::api::Converter converter(std::string(e.name), kUtf8Defaults);
+        ::glyphmate::api::Result r;
         for (const std::string& record : test::sample_records()) {
             converter.run(record, "", r);
             const glyphmate_result fresh = convert_c(std::string(e.name), record);
@@ -178,8 +178,8 @@ TEST(Library, AsksTheFontQueryForTheFontName) {
     };
     glyphmate_options o = kUtf8Defaults;
     o.height = 0;
-    glyphmate::api::Converter converter("Code39", o, query, &asked);
-    glyphmate::api::Result r;
+    ::glyphmate::api::Converter converter("Code39", o, query, &asked);
+    ::glyphmate::api::Result r;
     EXPECT_EQ(converter.run("AB", "", r), GLYPHMATE_OK);
     EXPECT_EQ(r.font_installed, 1);
     EXPECT_STREQ(r.preview_text, "*AB*");
@@ -190,9 +190,9 @@ TEST(Library, AsksTheFontQueryForTheFontName) {
 
 TEST(Library, CppHeaderThrowsOnAnUnknownType) {
     try {
-        glyphmate::api::Converter converter("Code 39");
+        ::glyphmate::api::Converter converter("Code 39");
         FAIL() << "no exception";
-    } catch (const glyphmate::api::Error& e) {
+    } catch (const ::glyphmate::api::Error& e) {
         EXPECT_EQ(e.code(), GLYPHMATE_UNKNOWN_TYPE);
         EXPECT_STREQ(e.what(), "unknown type");
     }

@@ -11,8 +11,8 @@
 
 namespace {
 
-using glyphmate::ControlState;
-using glyphmate::OptionControl;
+using varnel::glyphmate::ControlState;
+using varnel::glyphmate::OptionControl;
 using test::bytes;
 using test::FlowTest;
 

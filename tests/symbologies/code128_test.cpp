@@ -12,7 +12,7 @@
 
 namespace {
 
-using namespace vnl;
+using namespace varnel;
 using test::bytes;
 
 using Encoder = const char* (*)(const char*);

@@ -7,7 +7,7 @@
 
 namespace {
 
-using glyphmate::OptionControl;
+using varnel::glyphmate::OptionControl;
 using test::FlowTest;
 
 using Code39Handler = FlowTest;

@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace vnl;
+using namespace varnel;
 
 struct Row {
     const char* name;

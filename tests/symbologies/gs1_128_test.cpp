@@ -14,8 +14,8 @@ namespace {
 
 using Values = std::vector<int>;
 
-constexpr int StartB = vnl::kCode128StartB, StartC = vnl::kCode128StartC;
-constexpr int Fnc1 = vnl::kCode128Fnc1, CodeB = vnl::kCode128CodeB, CodeC = vnl::kCode128CodeC;
+constexpr int StartB = varnel::kCode128StartB, StartC = varnel::kCode128StartC;
+constexpr int Fnc1 = varnel::kCode128Fnc1, CodeB = varnel::kCode128CodeB, CodeC = varnel::kCode128CodeC;
 
 // Set B values of the characters.
 Values b(std::string_view text) {
@@ -35,11 +35,11 @@ std::string symbol(const Values& values) {
     std::string s;
     int sum = values[0];
     for (std::size_t i = 0; i < values.size(); ++i) {
-        s += vnl::code128_glyphs[static_cast<std::size_t>(values[i])];
+        s += varnel::code128_glyphs[static_cast<std::size_t>(values[i])];
         sum += static_cast<int>(i) * (i > 0 ? values[i] : 0);
     }
-    s += vnl::code128_glyphs[static_cast<std::size_t>(sum % 103)];
-    return s + static_cast<char>(vnl::kCode128Stop) + static_cast<char>(vnl::kCode128Closing);
+    s += varnel::code128_glyphs[static_cast<std::size_t>(sum % 103)];
+    return s + static_cast<char>(varnel::kCode128Stop) + static_cast<char>(varnel::kCode128Closing);
 }
 
 const std::string kGtin = "09501101530003";
@@ -85,8 +85,8 @@ TEST(Gs1_128, EncodesElementStrings) {
     };
     for (const Good& r : rows) {
         SCOPED_TRACE("row " + std::to_string(r.row));
-        vnl::Gs1Encoded out;
-        vnl::encode_gs1_128(r.data, out);
+        varnel::Gs1Encoded out;
+        varnel::encode_gs1_128(r.data, out);
         EXPECT_EQ(out.converted, symbol(r.values));
         EXPECT_EQ(out.human_readable, r.human_readable);
         EXPECT_EQ(out.status, r.status);
@@ -100,8 +100,8 @@ TEST(Gs1_128, EncodesElementStrings) {
 TEST(Gs1_128, CutsHugeDataAtAWholeElement) {
     std::string data;
     for (int i = 0; i < 200000; ++i) data += "(90)a";
-    vnl::Gs1Encoded out;
-    vnl::encode_gs1_128(data, out);
+    varnel::Gs1Encoded out;
+    varnel::encode_gs1_128(data, out);
     EXPECT_EQ(out.status, kTooLong);
     // Start, FNC1, 62 times "90a" with FNC1 between, check, stop, closing: one more would be 256.
     EXPECT_EQ(out.converted.size(), 252u);
@@ -153,8 +153,8 @@ TEST(Gs1_128, NamesEachFault) {
     };
     for (const Bad& r : rows) {
         SCOPED_TRACE("row " + std::to_string(r.row));
-        vnl::Gs1Encoded out;
-        vnl::encode_gs1_128(r.data, out);
+        varnel::Gs1Encoded out;
+        varnel::encode_gs1_128(r.data, out);
         EXPECT_EQ(out.status, r.status);
         EXPECT_EQ(out.converted, "");
         EXPECT_EQ(out.human_readable, "");

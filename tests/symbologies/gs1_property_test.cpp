@@ -109,8 +109,8 @@ TEST(Gs1_128Property, ReadsBackAsTheScannerShouldSend) {
         const Elements elements = gen.elements();
         const std::string data = typed(elements, i % 2 == 1);
         SCOPED_TRACE(data);
-        vnl::Gs1Encoded out;
-        vnl::encode_gs1_128(data, out);
+        varnel::Gs1Encoded out;
+        varnel::encode_gs1_128(data, out);
         ASSERT_EQ(out.status, "");
         EXPECT_EQ(out.human_readable, human_readable(elements));
         const verify::Reading r = verify::read_back(verify::Symbol::Gs1_128, out.converted);
@@ -129,8 +129,8 @@ TEST(Gs1_128Property, NoiseGivesAMessageOrAGoodSymbol) {
         for (int n = gen.below(40); n > 0; --n) data += kAlphabet[static_cast<std::size_t>(gen.below(static_cast<int>(kAlphabet.size())))];
         if (i % 4 == 0) data = "(01)" + gen.with_check(14) + data;
         SCOPED_TRACE(data);
-        vnl::Gs1Encoded out;
-        vnl::encode_gs1_128(data, out);
+        varnel::Gs1Encoded out;
+        varnel::encode_gs1_128(data, out);
         if (!out.status.empty() && !out.truncated) {
             EXPECT_EQ(out.converted, "");
             continue;
@@ -165,8 +165,8 @@ TEST(Gs1_128Property, NeverLongerThanZint) {
         const Elements elements = gen.elements();
         const std::string data = typed(elements, true);
         SCOPED_TRACE(data);
-        vnl::Gs1Encoded out;
-        vnl::encode_gs1_128(data, out);
+        varnel::Gs1Encoded out;
+        varnel::encode_gs1_128(data, out);
         ASSERT_EQ(out.status, "");
         const test::ProcessResult z = test::run_process({zint, "-b", "GS1_128", "--dump", "-d", data});
         if (z.exit_code != 0 && z.err.find("too long") != std::string::npos && ++too_long < 3000) continue;

@@ -13,8 +13,8 @@
 
 namespace {
 
-using glyphmate::ControlState;
-using glyphmate::OptionControl;
+using varnel::glyphmate::ControlState;
+using varnel::glyphmate::OptionControl;
 using test::FlowTest;
 
 // nullopt: the handler leaves it as it found it.

@@ -9,7 +9,7 @@
 
 namespace {
 
-using namespace vnl;
+using namespace varnel;
 using test::bytes;
 using test::hex;
 

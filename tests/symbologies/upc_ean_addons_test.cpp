@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace vnl;
+using namespace varnel;
 
 TEST(AddonGlyph, ByDigitAndParity) {
     const std::string odd = "/zxcvbnm,.", even = "?ZXCVBNM<>";

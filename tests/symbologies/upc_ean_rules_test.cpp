@@ -11,8 +11,8 @@
 
 namespace {
 
-using glyphmate::ControlState;
-using glyphmate::OptionControl;
+using varnel::glyphmate::ControlState;
+using varnel::glyphmate::OptionControl;
 using test::FlowTest;
 
 std::string outside(char digit) { return std::string(1, static_cast<char>(0xC0 + (digit - '0'))); }

@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace vnl;
+using namespace varnel;
 
 // The printed digit beside the guards: 0xC0 + d.
 std::string outside(char digit) { return std::string(1, static_cast<char>(0xC0 + (digit - '0'))); }

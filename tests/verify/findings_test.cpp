@@ -20,23 +20,23 @@ TEST(Findings, Code128AutoCutsNothingWhereOnlyAByteWithoutValueIsLeft) {
     // 251 "A" fill the room for data exactly; 0xD3 has a value in no code set.
     // 104 + 33 x (1 + 2 + ... + 251) = 1043762, 1043762 mod 103 = 63: "_"
     const std::string data = std::string(251, 'A') + "\xD3";
-    EXPECT_EQ(test::hex(vnl::encode_code128auto(data.c_str())),
+    EXPECT_EQ(test::hex(varnel::encode_code128auto(data.c_str())),
               test::hex(bytes("C9") + std::string(251, 'A') + "_" + bytes("CB CD")));
-    EXPECT_FALSE(vnl::result_truncated());
+    EXPECT_FALSE(varnel::result_truncated());
 
-    glyphmate::InstalledFamilies none{[] { return std::vector<std::string>{}; }};
-    const auto result = glyphmate::convert_one({.type = "Code128Auto", .data = data}, none);
+    varnel::glyphmate::InstalledFamilies none{[] { return std::vector<std::string>{}; }};
+    const auto result = varnel::glyphmate::convert_one({.type = "Code128Auto", .data = data}, none);
     EXPECT_EQ(result->state.status, "Invalid character(s) found in the input.");
 
     // Data that can be encoded after it is still cut, and said to be.
     const std::string more = data + "B";
-    EXPECT_EQ(std::string(vnl::encode_code128auto(more.c_str())).size(), 255u);
-    EXPECT_TRUE(vnl::result_truncated());
+    EXPECT_EQ(std::string(varnel::encode_code128auto(more.c_str())).size(), 255u);
+    EXPECT_TRUE(varnel::result_truncated());
     // With room left, the byte still leaves its CODE A (0xC6) before the check glyph.
     const std::string shorter = std::string(250, 'A') + "\xD3";
-    const std::string out = vnl::encode_code128auto(shorter.c_str());
+    const std::string out = varnel::encode_code128auto(shorter.c_str());
     EXPECT_EQ(test::hex(out.substr(out.size() - 4, 1)), "C6");
-    EXPECT_FALSE(vnl::result_truncated());
+    EXPECT_FALSE(varnel::result_truncated());
 }
 
 }  // namespace

@@ -9,7 +9,7 @@ namespace verify {
 
 namespace {
 
-using glyphmate::OptionControl;
+using varnel::glyphmate::OptionControl;
 
 constexpr std::string_view kInvalid = "Invalid character(s) found in the input.";
 constexpr std::string_view kTooLong = "Data too long: only the part that fits in 255 characters was encoded.";
@@ -208,7 +208,7 @@ void check_option_table(std::string_view type, const Snapshot& before, const Sna
     using enum OptionControl;
 
     // The flags as the dialog read them from the controls, and what the handler may change.
-    glyphmate::OptionRecord flags = b.controls;
+    varnel::glyphmate::OptionRecord flags = b.controls;
     const bool code39_family = type == "Code39" || type == "Code39 Extended" || type == "Code93";
     const bool upc = type == "UPC-A" || type == "UPC-E" || type == "EAN-13" || type == "EAN-8";
     const bool optional_check = type == "Code25" || type == "Interleaved 2 of 5";
@@ -254,7 +254,7 @@ void check_option_table(std::string_view type, const Snapshot& before, const Sna
 
 }  // namespace
 
-Snapshot before_request(const glyphmate::ConversionRequest& request) {
+Snapshot before_request(const varnel::glyphmate::ConversionRequest& request) {
     Snapshot s;
     s.state.type_text = request.type;
     s.state.controls = request.options;

@@ -17,12 +17,12 @@ namespace verify {
 
 // The dialog as one conversion found it or left it.
 struct Snapshot {
-    glyphmate::DialogState state;
-    glyphmate::OptionRecord record;
+    varnel::glyphmate::DialogState state;
+    varnel::glyphmate::OptionRecord record;
 };
 
 // The dialog convert_one() starts from for this request.
-Snapshot before_request(const glyphmate::ConversionRequest& request);
+Snapshot before_request(const varnel::glyphmate::ConversionRequest& request);
 
 // What a symbol carries for the user's data: the characters its encoder keeps (with the
 // leading zero that ITF and set C add). When data was cut at the length limit, the symbol

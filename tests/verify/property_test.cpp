@@ -17,10 +17,10 @@
 
 namespace {
 
-using glyphmate::CatalogueEntry;
-using glyphmate::ConversionRequest;
-using glyphmate::DialogState;
-using glyphmate::kCatalogue;
+using varnel::glyphmate::CatalogueEntry;
+using varnel::glyphmate::ConversionRequest;
+using varnel::glyphmate::DialogState;
+using varnel::glyphmate::kCatalogue;
 
 constexpr int kCasesPerSymbology = 10'000;
 constexpr int kActionsPerSequence = 20'000;
@@ -146,13 +146,13 @@ protected:
 };
 
 TEST_P(EverySymbology, ConversionsReadBackToTheKeptData) {
-    glyphmate::InstalledFamilies fonts{[] { return std::vector<std::string>{"VNL Code39MA", "VNL UEBMA", "VNL Code128AM"}; }};
+    varnel::glyphmate::InstalledFamilies fonts{[] { return std::vector<std::string>{"VNL Code39MA", "VNL UEBMA", "VNL Code128AM"}; }};
     Generator gen(0x5EED0000u + static_cast<std::uint32_t>(GetParam()));
     int failures = 0, cut = 0, invalid = 0;
     for (int i = 0; i < kCasesPerSymbology && failures < kReportedFailures; ++i) {
         const ConversionRequest request = make_request(entry(), i, gen);
-        const auto first = glyphmate::convert_one(request, fonts);
-        const auto again = glyphmate::convert_one(request, fonts);
+        const auto first = varnel::glyphmate::convert_one(request, fonts);
+        const auto again = varnel::glyphmate::convert_one(request, fonts);
         ASSERT_TRUE(first && again);
         std::string findings = verify::check_conversion(verify::before_request(request), {first->state, first->options});
         if (!same(first->state, again->state) || !(first->options == again->options)) findings += "not the same twice\n";
@@ -174,19 +174,19 @@ TEST_P(EverySymbology, ConversionsReadBackToTheKeptData) {
 // A batch converter reuses its dialog from record to record; every record must still come
 // out as from a dialog of its own.
 TEST_P(EverySymbology, ABatchGivesWhatAFreshDialogGives) {
-    glyphmate::InstalledFamilies fonts{[] { return std::vector<std::string>{"VNL Code39MA", "VNL UEBMA"}; }};
+    varnel::glyphmate::InstalledFamilies fonts{[] { return std::vector<std::string>{"VNL Code39MA", "VNL UEBMA"}; }};
     Generator gen(0xBA7C4000u + static_cast<std::uint32_t>(GetParam()));
     for (int options = 0; options < 4; ++options) {
-        glyphmate::OptionRecord start;
+        varnel::glyphmate::OptionRecord start;
         start.check_character = options & 1;
         start.full_ascii = options & 2;
-        glyphmate::RecordConverter batch(entry(), start, fonts);
+        varnel::glyphmate::RecordConverter batch(entry(), start, fonts);
         int failures = 0;
         for (int i = 0; i < kCasesPerSymbology / 4 && failures < kReportedFailures; ++i) {
             ConversionRequest request = make_request(entry(), i * 240 / (kCasesPerSymbology / 4), gen);
             request.options = start;
-            const glyphmate::ConversionResult& record = batch.run(request.data, request.supplement);
-            const auto alone = glyphmate::convert_one(request, fonts);
+            const varnel::glyphmate::ConversionResult& record = batch.run(request.data, request.supplement);
+            const auto alone = varnel::glyphmate::convert_one(request, fonts);
             if (!same(record.state, alone->state) || !(record.options == alone->options) || record.font != alone->font) {
                 ++failures;
                 ADD_FAILURE() << "record " << i << " differs: " << describe(request);
@@ -198,8 +198,8 @@ TEST_P(EverySymbology, ABatchGivesWhatAFreshDialogGives) {
 // One dialog through a long run of user actions: the option states of each conversion
 // follow from the states the one before left, as the option table says.
 TEST(ActionSequences, KeepTheOptionTableAcrossSymbologies) {
-    glyphmate::InstalledFamilies fonts{[] { return std::vector<std::string>{"VNL Code39MA", "VNL Code93MA"}; }};
-    glyphmate::HeadlessDialog dialog(fonts);
+    varnel::glyphmate::InstalledFamilies fonts{[] { return std::vector<std::string>{"VNL Code39MA", "VNL Code93MA"}; }};
+    varnel::glyphmate::HeadlessDialog dialog(fonts);
     Generator gen(0xD1A1061u);
     int failures = 0, performed = 0;
     verify::perform(dialog, {verify::Action::Select, 0, {}});  // the dialog opens on Code39

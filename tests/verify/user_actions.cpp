@@ -6,20 +6,20 @@
 namespace verify {
 
 namespace {
-using glyphmate::OptionControl;
+using varnel::glyphmate::OptionControl;
 
-bool usable(const glyphmate::DialogState& state, OptionControl c) {
+bool usable(const varnel::glyphmate::DialogState& state, OptionControl c) {
     return state.control(c).shown && state.control(c).enabled;
 }
 }  // namespace
 
-bool perform(glyphmate::HeadlessDialog& dialog, const Action& action) {
-    glyphmate::DialogState& state = dialog.state();
-    glyphmate::OptionRecord& controls = state.controls;
+bool perform(varnel::glyphmate::HeadlessDialog& dialog, const Action& action) {
+    varnel::glyphmate::DialogState& state = dialog.state();
+    varnel::glyphmate::OptionRecord& controls = state.controls;
     switch (action.kind) {
         case Action::Select:
-            if (action.number < 0 || action.number >= static_cast<int>(glyphmate::kCatalogue.size())) return false;
-            state.type_text = glyphmate::kCatalogue[static_cast<std::size_t>(action.number)].name;
+            if (action.number < 0 || action.number >= static_cast<int>(varnel::glyphmate::kCatalogue.size())) return false;
+            state.type_text = varnel::glyphmate::kCatalogue[static_cast<std::size_t>(action.number)].name;
             break;
         case Action::ClickCheck:
             if (!usable(state, OptionControl::CheckCharacter)) return false;
@@ -47,17 +47,17 @@ bool perform(glyphmate::HeadlessDialog& dialog, const Action& action) {
             state.supplement = action.text;
             break;
     }
-    glyphmate::run_conversion(dialog);
+    varnel::glyphmate::run_conversion(dialog);
     return true;
 }
 
-Snapshot as_left_by(glyphmate::HeadlessDialog& dialog, const Action& action) {
+Snapshot as_left_by(varnel::glyphmate::HeadlessDialog& dialog, const Action& action) {
     Snapshot s{dialog.state(), dialog.options()};
-    glyphmate::OptionRecord& controls = s.state.controls;
+    varnel::glyphmate::OptionRecord& controls = s.state.controls;
     switch (action.kind) {
         case Action::Select:
-            if (action.number >= 0 && action.number < static_cast<int>(glyphmate::kCatalogue.size()))
-                s.state.type_text = glyphmate::kCatalogue[static_cast<std::size_t>(action.number)].name;
+            if (action.number >= 0 && action.number < static_cast<int>(varnel::glyphmate::kCatalogue.size()))
+                s.state.type_text = varnel::glyphmate::kCatalogue[static_cast<std::size_t>(action.number)].name;
             break;
         case Action::ClickCheck: controls.check_character = !controls.check_character; break;
         case Action::ClickFullAscii: controls.full_ascii = !controls.full_ascii; break;

@@ -18,10 +18,10 @@ struct Action {
 
 // Does the action and runs the conversion it starts. A hidden or disabled control cannot be
 // used: then nothing happens and the result is false.
-bool perform(glyphmate::HeadlessDialog& dialog, const Action& action);
+bool perform(varnel::glyphmate::HeadlessDialog& dialog, const Action& action);
 
 // The dialog as the action leaves it for the conversion it starts: what check_conversion
 // compares the result with.
-Snapshot as_left_by(glyphmate::HeadlessDialog& dialog, const Action& action);
+Snapshot as_left_by(varnel::glyphmate::HeadlessDialog& dialog, const Action& action);
 
 }  // namespace verify
