@@ -188,6 +188,28 @@ TEST(Library, AsksTheFontQueryForTheFontName) {
     EXPECT_EQ(asked.front(), "VNL Code39XSA");
 }
 
+// A font query may itself convert, with a converter of another type and height: the outer
+// record keeps its own font, preview and converted string.
+TEST(Library, AFontQueryThatConvertsLeavesTheOuterResultAlone) {
+    auto query = [](const char*, void*) {
+        glyphmate_options xs = kUtf8Defaults;
+        xs.height = 0;
+        ::glyphmate::api::Converter inner("Codabar", xs);
+        ::glyphmate::api::Result r;
+        inner.run("123", "", r);
+        return 1;
+    };
+    glyphmate_options xt = kUtf8Defaults;
+    xt.height = 4;
+    ::glyphmate::api::Converter outer("Code39 Extended", xt, query, nullptr);
+    ::glyphmate::api::Result r;
+    EXPECT_EQ(outer.run("Ab", "", r), GLYPHMATE_OK);
+    EXPECT_STREQ(r.font, "VNL Code39ExtXTA");
+    EXPECT_STREQ(r.preview_face, "VNL Code39ExtXTA");
+    EXPECT_STREQ(r.converted, "[Ab]");
+    EXPECT_STREQ(r.preview_text, "[Ab]");
+}
+
 TEST(Library, CppHeaderThrowsOnAnUnknownType) {
     try {
         ::glyphmate::api::Converter converter("Code 39");

@@ -454,6 +454,11 @@ Reading read_code128(Symbol symbol, std::string_view s) {
     const char fnc1 = gs1 ? '\x1D' : kFnc1Byte;
     if (gs1 && (values.empty() || values[0] != 102)) return failed("no FNC1 after the start");
     CodeSet set = start == kStartA ? CodeSet::A : start == kStartB ? CodeSet::B : CodeSet::C;
+    const auto enter = [&](CodeSet next) {
+        set = next;
+        r.code_sets += "ABC"[static_cast<int>(next)];
+    };
+    enter(set);
     for (std::size_t k = gs1 ? 1 : 0; k < values.size(); ++k) {
         const int v = values[k];
         if (set == CodeSet::C) {
@@ -463,7 +468,7 @@ Reading read_code128(Symbol symbol, std::string_view s) {
             } else if (!follow || v == 102) {
                 r.data += v == 102 ? fnc1 : static_cast<char>(v + 0x61);
             } else {
-                set = v == 100 ? CodeSet::B : CodeSet::A;
+                enter(v == 100 ? CodeSet::B : CodeSet::A);
             }
             continue;
         }
@@ -483,8 +488,8 @@ Reading read_code128(Symbol symbol, std::string_view s) {
         else if (v == kFnc2) r.data += kFnc2Byte;
         else if (v == kFnc3) r.data += kFnc3Byte;
         else if (v == fnc4) r.data += kFnc4Byte;
-        else if (v == kCodeC) set = CodeSet::C;
-        else if (v == other_set) set = set == CodeSet::A ? CodeSet::B : CodeSet::A;
+        else if (v == kCodeC) enter(CodeSet::C);
+        else if (v == other_set) enter(set == CodeSet::A ? CodeSet::B : CodeSet::A);
         else if (v == kShift) {
             // The next value only is read in the other of sets A and B.
             if (k + 1 >= values.size() || values[k + 1] >= 96) return failed("SHIFT without a character after it");

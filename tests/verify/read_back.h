@@ -29,6 +29,7 @@ struct Reading {
     std::string data;             // the data the symbol carries
     bool has_addon_part = false;  // UPC/EAN: the main symbol is followed by a space
     std::string addon;            // UPC/EAN: the add-on's digits ("" for none)
+    std::string code_sets;        // Code 128: the set at the start and after every change, e.g. "BCB"
 
     bool ok() const { return error.empty(); }
 };
