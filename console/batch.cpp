@@ -29,10 +29,14 @@ std::string core_bytes(std::string_view record, bool windows_1252) {
 }
 
 
+// Without allocating: a run of invalid records reports every one of them.
 void report(Output& err, std::size_t line, const char* status, const BatchOptions& options, std::string_view data) {
-    err.put(std::to_string(line));
+    char number[24];
+    err.put({number, static_cast<std::size_t>(std::to_chars(number, number + sizeof number, line).ptr - number)});
     err.put(": ");
-    err.put(status_line(status, options.windows_1252 ? std::nullopt : std::optional<std::string_view>(data)));
+    err.put(status);
+    const std::size_t at = options.windows_1252 ? data.size() : glyphmate_utf8_check(data.data(), data.size());
+    if (at < data.size()) err.put(malformed_utf8_note(at));
     err.put('\n');
 }
 

@@ -24,10 +24,12 @@ std::string status_line(const char* status, std::optional<std::string_view> utf8
     std::string line = status;
     if (utf8_data) {
         const std::size_t at = glyphmate_utf8_check(utf8_data->data(), utf8_data->size());
-        if (at < utf8_data->size()) line += " Malformed UTF-8 at byte " + std::to_string(at + 1) + ".";
+        if (at < utf8_data->size()) line += malformed_utf8_note(at);
     }
     return line;
 }
+
+std::string malformed_utf8_note(std::size_t at) { return " Malformed UTF-8 at byte " + std::to_string(at + 1) + "."; }
 
 nlohmann::ordered_json to_json(const glyphmate_result& r, std::string_view data, std::optional<std::size_t> line) {
     const glyphmate_options& o = r.options;
