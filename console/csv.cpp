@@ -39,21 +39,16 @@ bool CsvReader::fill() {
     }
     if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
     data_ = buffer_.data();
-    for (;;) {
-        const ssize_t n = ::read(fd_, buffer_.data() + end_, buffer_.size() - end_);
-        if (n > 0) {
-            end_ += static_cast<std::size_t>(n);
-            return true;
-        }
-        if (n == 0) {
-            eof_ = true;
-            return false;
-        }
-        if (errno != EINTR) {
-            read_error_ = errno;
-            return false;
-        }
+    const long n = read_some(fd_, buffer_.data() + end_, buffer_.size() - end_);
+    if (n > 0) {
+        end_ += static_cast<std::size_t>(n);
+        return true;
     }
+    if (n == 0)
+        eof_ = true;
+    else
+        read_error_ = errno;
+    return false;
 }
 
 void CsvReader::fail(std::size_t line, std::string what) {

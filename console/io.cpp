@@ -28,21 +28,16 @@ bool LineReader::fill() {
         buffer_ = std::move(larger);
         capacity_ *= 2;
     }
-    for (;;) {
-        const ssize_t n = ::read(fd_, buffer_.get() + end_, capacity_ - end_);
-        if (n > 0) {
-            end_ += static_cast<std::size_t>(n);
-            return true;
-        }
-        if (n == 0) {
-            at_end_ = true;
-            return false;
-        }
-        if (errno != EINTR) {
-            error_ = errno;
-            return false;
-        }
+    const long n = read_some(fd_, buffer_.get() + end_, capacity_ - end_);
+    if (n > 0) {
+        end_ += static_cast<std::size_t>(n);
+        return true;
     }
+    if (n == 0)
+        at_end_ = true;
+    else
+        error_ = errno;
+    return false;
 }
 
 bool LineReader::next(std::string_view& line) {
@@ -80,11 +75,18 @@ bool LineReader::next(std::string_view& line) {
     return false;
 }
 
+long read_some(int fd, char* into, std::size_t room) {
+    for (;;) {
+        const ssize_t n = ::read(fd, into, room);
+        if (n >= 0 || errno != EINTR) return n;
+    }
+}
+
 bool read_all(int fd, std::string& text, int& error, std::size_t& too_long_line) {
     char block[1 << 16];
     std::size_t line = 1, line_start = text.size();
     for (;;) {
-        const ssize_t n = ::read(fd, block, sizeof block);
+        const long n = read_some(fd, block, sizeof block);
         if (n > 0) {
             // Line by line as it comes, so that a device or a binary file stops here and
             // not when the memory runs out.
@@ -104,7 +106,7 @@ bool read_all(int fd, std::string& text, int& error, std::size_t& too_long_line)
             }
         } else if (n == 0) {
             return true;
-        } else if (errno != EINTR) {
+        } else {
             error = errno;
             return false;
         }

@@ -46,6 +46,9 @@ private:
 // kMaxLine; too_long_line is then its number.
 bool read_all(int fd, std::string& text, int& error, std::size_t& too_long_line);
 
+// One read(2), tried again when a signal interrupts it: what read returns otherwise.
+long read_some(int fd, char* into, std::size_t room);
+
 // A byte-order mark at the start of UTF-8 text, and its length.
 inline constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
 
