@@ -13,8 +13,6 @@ namespace varnel::glyphmate::console {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> kHeights{"XS", "S", "M", "T", "XT"};
-
 bool same_letters(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i) {
@@ -137,9 +135,7 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
     s.options.full_ascii = full_ascii;
     s.options.underlying_text = !no_text;
     if (height_opt->count() > 0) {
-        int index = -1;
-        for (std::size_t i = 0; i < kHeights.size(); ++i)
-            if (same_letters(kHeights[i], height)) index = static_cast<int>(i);
+        const int index = glyphmate_height_index(height.c_str());
         if (index < 0) return usage_error("--height must be XS, S, M, T or XT, not '" + height + "'");
         s.options.height = index;
     }

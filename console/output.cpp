@@ -1,12 +1,6 @@
 #include "console/output.h"
 
-#include <array>
-
 namespace varnel::glyphmate::console {
-
-namespace {
-constexpr std::array<std::string_view, 5> kHeights{"XS", "S", "M", "T", "XT"};
-}
 
 std::string to_hex(std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
@@ -34,7 +28,7 @@ std::string malformed_utf8_note(std::size_t at) { return " Malformed UTF-8 at by
 nlohmann::ordered_json to_json(const glyphmate_result& r, std::string_view data, std::optional<std::size_t> line) {
     const glyphmate_options& o = r.options;
     nlohmann::ordered_json height = nullptr;
-    if (o.height >= 0 && o.height < static_cast<int>(kHeights.size())) height = kHeights[static_cast<std::size_t>(o.height)];
+    if (const char* name = glyphmate_height_name(o.height)) height = name;
     nlohmann::ordered_json j;
     if (line) j["line"] = *line;
     j["type"] = r.type;

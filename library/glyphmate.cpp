@@ -9,6 +9,8 @@
 #include <string_view>
 
 #include "flow/catalogue.h"
+#include "flow/font_naming.h"
+#include "flow/installed_families.h"
 #include "flow/record_converter.h"
 #include "flow/win1252.h"
 #include "encoding/primitives.h"
@@ -212,6 +214,19 @@ int glyphmate_convert(const char* type, const char* data, size_t data_length, co
         clear(result);
         return GLYPHMATE_NO_MEMORY;
     }
+}
+
+const char* glyphmate_height_name(int height) {
+    // The suffixes are views of string literals, so each is terminated.
+    if (height < 0 || height >= static_cast<int>(kHeightSuffixes.size())) return nullptr;
+    return kHeightSuffixes[static_cast<std::size_t>(height)].data();
+}
+
+int glyphmate_height_index(const char* name) {
+    if (name == nullptr) return -1;
+    for (std::size_t i = 0; i < kHeightSuffixes.size(); ++i)
+        if (equal_ignoring_case(kHeightSuffixes[i], name)) return static_cast<int>(i);
+    return -1;
 }
 
 int glyphmate_type_count(void) { return static_cast<int>(kCatalogue.size()); }

@@ -92,6 +92,11 @@ void glyphmate_converter_free(glyphmate_converter* converter);
 int glyphmate_type_count(void);
 const char* glyphmate_type_name(int index);
 
+/* The bar heights by name: "XS", "S", "M", "T", "XT" for 0 to 4 (null for anything else),
+ * and back, in any letter case (-1 for an unknown name). */
+const char* glyphmate_height_name(int height);
+int glyphmate_height_index(const char* name);
+
 /* The Windows-1252 bytes of UTF-8 text, as the conversion takes them: writes at most
  * capacity bytes to out (no terminator) and returns the number of bytes of the whole text.
  * lost (may be null) receives the number of characters left out. */

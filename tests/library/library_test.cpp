@@ -188,6 +188,19 @@ TEST(Library, AsksTheFontQueryForTheFontName) {
     EXPECT_EQ(asked.front(), "VNL Code39XSA");
 }
 
+TEST(Library, NamesTheHeightsBothWays) {
+    const char* names[] = {"XS", "S", "M", "T", "XT"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_STREQ(glyphmate_height_name(i), names[i]);
+        EXPECT_EQ(glyphmate_height_index(names[i]), i);
+    }
+    EXPECT_EQ(glyphmate_height_index("xt"), 4);
+    for (const char* bad : {"", "X", "XXL", " M"}) EXPECT_EQ(glyphmate_height_index(bad), -1) << bad;
+    EXPECT_EQ(glyphmate_height_index(nullptr), -1);
+    EXPECT_EQ(glyphmate_height_name(-1), nullptr);
+    EXPECT_EQ(glyphmate_height_name(5), nullptr);
+}
+
 // A font query may itself convert, with a converter of another type and height: the outer
 // record keeps its own font, preview and converted string.
 TEST(Library, AFontQueryThatConvertsLeavesTheOuterResultAlone) {
