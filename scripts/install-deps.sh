@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   python3-fonttools poppler-utils xvfb xauth
   clang libclang-rt-14-dev valgrind
+  appstream desktop-file-utils dpkg-dev lintian
 )
 
 missing=()
