@@ -52,7 +52,7 @@ QString DocumentTemplate::field(Field field) const {
 CTruelineApp::CTruelineApp() {
     Q_INIT_RESOURCE(trueline);
     QApplication::setApplicationName(document_template().field(varnel::trueline::DocumentTemplate::window_title));
-    QApplication::setDesktopFileName("trueline");
+    QApplication::setDesktopFileName("example.varnel.Trueline");  // the desktop entry and icon carry this id
     QApplication::setWindowIcon(QIcon(":/trueline/trueline.png"));
 }
 

@@ -8,7 +8,7 @@ CGlyphmateApp::CGlyphmateApp(int& argc, char** argv) : QApplication(argc, argv) 
     setApplicationName(QStringLiteral("Glyphmate"));
     setApplicationVersion(QStringLiteral("1.0"));
     setOrganizationName(QStringLiteral("Varnel"));
-    setDesktopFileName(QStringLiteral("glyphmate"));  // the desktop finds the icon through it
+    setDesktopFileName(QStringLiteral("example.varnel.Glyphmate"));  // the desktop entry and icon carry this id
 }
 
 int CGlyphmateApp::run() {

@@ -14,7 +14,7 @@ build=${VARNEL_FUZZ_BUILD:-build/fuzz}
 
 scripts/install-deps.sh
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-  -DVARNEL_FUZZ=ON -DVARNEL_BUILD_GUI=OFF -DVARNEL_SANITIZE=ON \
+  -DVARNEL_FUZZ=ON -DVARNEL_BUILD_GUI=OFF -DVARNEL_SANITIZE=ON -DVARNEL_WERROR=ON \
   -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link ${VARNEL_FUZZ_FLAGS:-}" >/dev/null
 cmake --build "$build" --target fuzz_targets --parallel 2
 

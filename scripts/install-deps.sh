@@ -13,6 +13,7 @@ packages=(
   libreoffice-calc-nogui python3-uno libreoffice-script-provider-python libreoffice-dev
   clang libclang-rt-14-dev valgrind
   zint
+  appstream desktop-file-utils dpkg-dev lintian
 )
 
 missing=()

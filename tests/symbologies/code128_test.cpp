@@ -301,7 +301,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Code128Long, AnOddRunCutAtTheLimitKeepsItsLeadingZero) {
     const std::string out = encode_code128c(std::string(503, '7').c_str());
-    EXPECT_EQ(read_back(encode_code128c, out).data, "0" + std::string(501, '7'));
+    // Appended, not "0" + std::string: GCC 12 at -O3 sees a false overlap in the insert (-Wrestrict).
+    EXPECT_EQ(read_back(encode_code128c, out).data, std::string("0").append(501, '7'));
 }
 
 }  // namespace
