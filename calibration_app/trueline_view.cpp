@@ -11,6 +11,7 @@
 #include <QPrinter>
 
 #include "calibration_app/calibration_page.h"
+#include "calibration_app/command_line.h"
 #include "calibration_app/whole_file.h"
 
 CTruelineView::CTruelineView(CTruelineDoc& document, QWidget* parent) : QWidget(parent), document_(document) {}
@@ -40,7 +41,14 @@ bool CTruelineView::paint_page(QPagedPaintDevice& device) {
     return painter.end();
 }
 
+namespace {
+// The print queue shows the title; a PDF carries both in its document information.
+const QString kDocumentTitle = "Trueline printer calibration page";
+}  // namespace
+
 bool CTruelineView::print_page(QPrinter& printer) {
+    printer.setDocName(kDocumentTitle);
+    printer.setCreator(varnel::trueline::version_text());
     if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
         return print_to_file(printer, QFile::encodeName(printer.outputFileName())) == 0;
     return paint_page(printer);
@@ -56,8 +64,8 @@ int CTruelineView::print_to_file(const QPrinter& printer, const QByteArray& file
         QPdfWriter writer(&buffer);
         writer.setResolution(printer.resolution());
         writer.setPageLayout(printer.pageLayout());
-        writer.setTitle(printer.docName());
-        writer.setCreator(printer.creator());
+        writer.setTitle(kDocumentTitle);
+        writer.setCreator(varnel::trueline::version_text());
         if (!paint_page(writer)) return -1;
     }
     return varnel::trueline::write_whole_file(file, pdf);

@@ -106,7 +106,8 @@ TEST(TruelineProgram, WritesTheCalibrationPageAsOnePdfPage) {
     EXPECT_FALSE(fs::exists(replaced));
 
     const auto info = test::run_process({PDFINFO, pdf.string()});
-    EXPECT_NE(words(info.out).find("Pages: 1 "), std::string::npos) << info.out;
+    for (const char* field : {"Pages: 1 ", "Title: Trueline printer calibration page ", "Creator: Trueline Version 1.0 "})
+        EXPECT_NE(words(info.out).find(field), std::string::npos) << info.out;
 
     const auto text = test::run_process({PDFTOTEXT, "-layout", pdf.string(), "-"});
     ASSERT_EQ(text.exit_code, 0) << text.err;
