@@ -125,5 +125,9 @@ const char* return_symbol(std::string_view start, std::string_view data, std::st
 
 bool result_truncated() { return result.truncated; }
 std::size_t result_size() { return result.length; }
+ResultInfo result_info() {
+    const Result& r = result;
+    return {r.length, r.truncated};
+}
 
 }  // namespace varnel

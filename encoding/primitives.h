@@ -101,5 +101,11 @@ const char* return_symbol(std::string_view start, std::string_view data, std::st
 bool result_truncated();
 // The length of what the last encoder call on this thread returned, without measuring it.
 std::size_t result_size();
+// Both, from one look at this thread's result buffer.
+struct ResultInfo {
+    std::size_t size;
+    bool truncated;
+};
+ResultInfo result_info();
 
 }  // namespace varnel

@@ -53,7 +53,6 @@ RecordConverter::RecordConverter(const CatalogueEntry& entry, const OptionRecord
     result_.state = std::move(state);
     result_.state.controls = result_.options;  // every record is written to the controls or read from them
     result_.state.preview_font = {.face = std::string(kFallbackFace), .height = kPreviewHeight, .weight = kPreviewWeight};
-    missing_font_text_ = not_installed_text(result_.font);
 }
 
 const ConversionResult& RecordConverter::run(std::string_view data, std::string_view supplement, bool input_lost) {
@@ -63,6 +62,7 @@ const ConversionResult& RecordConverter::run(std::string_view data, std::string_
         asked_ = true;
         result_.font_installed = installed_ && installed_(result_.font);
         if (result_.font_installed) result_.state.preview_font.face = result_.font;
+        result_.state.preview_text = not_installed_text(result_.font);  // kept for the run when the font is missing
     }
     DialogState& state = result_.state;
     state.controls.data.assign(data);
@@ -74,7 +74,7 @@ const ConversionResult& RecordConverter::run(std::string_view data, std::string_
     state.status.swap(outcome_.status);
     if (input_lost) report_lost_input(state.status);
     state.converted.assign(outcome_.converted);
-    state.preview_text.assign(result_.font_installed ? std::string_view(state.converted) : missing_font_text_);
+    if (result_.font_installed) state.preview_text.assign(state.converted);
     return result_;
 }
 

@@ -54,7 +54,6 @@ private:
     const CatalogueEntry& entry_;
     FontQuery installed_;
     bool asked_ = false;  // whether the font question was put (at the first record)
-    std::string missing_font_text_;
     const std::string no_supplement_;
     Outcome outcome_;
     ConversionResult result_;

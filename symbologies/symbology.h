@@ -86,8 +86,9 @@ struct Outcome {
     }
     // The encoder's result, as the encoder call just returned it.
     void take(const char* encoded) {
-        converted = {encoded, varnel::result_size()};
-        truncated = varnel::result_truncated();
+        const varnel::ResultInfo info = varnel::result_info();
+        converted = {encoded, info.size};
+        truncated = info.truncated;
     }
 };
 
