@@ -118,12 +118,15 @@ void encode_gs1_128(std::string_view data, Gs1Encoded& out) {
     }
     // Start, data, check, stop and closing glyph; data that does not fit loses its last
     // elements whole, so that no element string is ever cut. A symbol character holds two
-    // bytes at best, so the planner never sees more than twice the room.
+    // bytes at best, so the planner never sees more than twice the room. The bytes are
+    // counted as the planner will get them (FNC1 only after an element of variable length
+    // that is not last): counting more would leave out elements that fit.
     const std::size_t room = kMaxConverted - 3;
     std::size_t kept = 0;
     for (std::size_t length = 1; kept < parsed.elements.size(); ++kept) {
         const gs1::Element& e = parsed.elements[kept];
-        length += e.ai.size() + e.value.size() + 1;
+        if (kept > 0 && !parsed.elements[kept - 1].entry->predefined) ++length;
+        length += e.ai.size() + e.value.size();
         if (length > 2 * room) break;
     }
     kept = std::max<std::size_t>(kept, 1);
