@@ -74,6 +74,7 @@ const ConversionResult& RecordConverter::run(std::string_view data, std::string_
     state.status.swap(outcome_.status);
     if (input_lost) report_lost_input(state.status);
     state.converted.assign(outcome_.converted);
+    state.human_readable.swap(outcome_.human_readable);
     state.preview_text.assign(result_.font_installed ? std::string_view(state.converted) : missing_font_text_);
     return result_;
 }

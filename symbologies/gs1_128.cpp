@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <utility>
 
 #include "symbologies/code128.h"
 #include "encoding/primitives.h"
@@ -157,3 +158,29 @@ void encode_gs1_128(std::string_view data, Gs1Encoded& out) {
 }
 
 }  // namespace varnel
+
+namespace varnel::glyphmate {
+
+void gs1_128_handler(const Record& record, Outcome& out) {
+    Gs1Encoded encoded;
+    varnel::encode_gs1_128({record.data, record.size}, encoded);
+    out.composed = std::move(encoded.converted);
+    out.converted = out.composed;
+    out.human_readable = std::move(encoded.human_readable);
+    // A cut symbol's message is the flow's, as for every symbology.
+    out.truncated = encoded.truncated;
+    if (!encoded.truncated && !encoded.status.empty()) out.report(encoded.status);
+}
+
+// The mod-103 check is always added, and the font's own text would print the FNC1 glyphs
+// and no AI parentheses, so the user prints the human-readable text instead.
+const Symbology kGs1_128{
+    .notes = kGs1Notes,
+    .rule = {.full_ascii = {Set::Off}, .check_character = {Set::Keep, Set::Off},
+             .underlying_text = {Set::Keep, Set::Off}, .supplement_label = {Set::Off},
+             .supplement_field = {Set::Off}, .force_text = Set::Off, .record = RecordStep::Write},
+    .takes_supplement = false,
+    .handler = gs1_128_handler,
+};
+
+}  // namespace varnel::glyphmate
