@@ -409,8 +409,10 @@ std::string check_gs1(std::string_view data, std::string_view converted, std::st
     if (!r.ok()) return f.take();
     std::size_t kept = elements->size();
     if (cut) {
-        // The last elements are left out whole: the symbol sends a shorter run of them.
+        // The last elements are left out whole: the symbol sends a shorter run of them, of
+        // no more elements than it has bytes.
         const auto first = [&](std::size_t n) { return Elements(elements->begin(), elements->begin() + static_cast<std::ptrdiff_t>(n)); };
+        kept = std::min(kept, r.data.size());
         while (kept > 0 && gs1_transmitted(first(kept)) != r.data) --kept;
         f.expect(kept > 0 && kept < elements->size(),
                  [&] { return "read-back data \"" + show(r.data) + "\" is no run of whole elements"; });
