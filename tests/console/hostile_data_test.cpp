@@ -76,11 +76,12 @@ protected:
     }
 };
 
-// Valid data of n characters: digits, or for GS1-128 a GTIN and (20) over and over.
+// Valid data of n characters: digits, or for GS1-128 one GTIN over and over (an AI given
+// twice with the same data is allowed).
 std::string valid_data(std::string_view type, std::size_t n) {
     if (type != "GS1-128") return repeated_digits(n);
-    std::string s = "(01)09501101530003";
-    while (s.size() + 6 <= n) s += "(20)12";
+    std::string s;
+    while (s.size() + 18 <= n) s += "(01)09501101530003";
     return s;
 }
 
