@@ -147,7 +147,8 @@ int write_csv(::glyphmate::api::Converter& converter, CsvReader& reader, const B
             row += d;
         }
         if (header) {
-            for (const char* name : {"converted", "font", "status"}) {
+            for (const char* name : {"converted", "font", "status", "human_readable"}) {
+                if (*name == 'h' && !options.human_readable_column) break;
                 row += name;
                 row += d;
             }
@@ -164,6 +165,10 @@ int write_csv(::glyphmate::api::Converter& converter, CsvReader& reader, const B
             row += d;
             append_csv_field(row, result.status, d);
             row += d;
+            if (options.human_readable_column) {
+                append_csv_field(row, result.human_readable, d);
+                row += d;
+            }
             if (message) {
                 report(err, reader.line(), result.status, options, data);
                 any_message = true;

@@ -23,6 +23,7 @@ struct BatchOptions {
     std::string supplement;     // for every record, in the input's encoding
     std::string input_name;     // for messages: the file, or "standard input"
     std::string column = "1", supplement_column;  // CSV only
+    bool human_readable_column = false;  // CSV: the human_readable column last (GS1-128)
 };
 
 // One output line per input line: the converted string, or a JSON object. A record's
@@ -30,8 +31,8 @@ struct BatchOptions {
 // carried a message, 2 when the input could not be read or the output not written.
 int convert_lines(::glyphmate::api::Converter& converter, const BatchOptions& options, LineReader& in, Output& out, Output& err);
 
-// The CSV with the columns converted, font and status added to every record, in the
-// input's delimiter. A malformed CSV, or one the output encoding cannot carry, is reported
+// The CSV with the columns converted, font and status added to every record (and
+// human_readable when the options ask for it), in the input's delimiter. A malformed CSV, or one the output encoding cannot carry, is reported
 // with its line before anything is written: the whole CSV is checked first, then converted.
 // Same exit status. From text in memory, or from fd: a regular file is read twice, anything
 // else is held in memory once.

@@ -94,7 +94,7 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
                           ->excludes(hex_opt);
     auto* csv_opt = app.add_flag("--csv", s.csv,
                                  "The batch input is CSV with a header row; the output is the same CSV with the "
-                                 "columns converted, font and status added")
+                                 "columns converted, font and status added (and human_readable for GS1-128)")
                         ->excludes(data_opt)
                         ->excludes(hex_opt);
     csv_opt->excludes(app.get_option("--json"));

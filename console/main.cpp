@@ -3,10 +3,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 #include <glyphmate.hpp>
 
@@ -44,6 +47,13 @@ int convert_one(Converter& converter, const Settings& s) {
     return written(message ? kExitMessage : 0);
 }
 
+// The one type whose CSV gets a human_readable column: the font prints no text under it.
+bool is_gs1_128(std::string_view type) {
+    constexpr std::string_view kGs1 = "gs1-128";
+    return type.size() == kGs1.size() &&
+           std::equal(type.begin(), type.end(), kGs1.begin(), [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
+}
+
 int convert_batch(Converter& converter, const Settings& s) {
     BatchOptions options{.json = s.json,
                          .windows_1252 = s.windows_1252,
@@ -52,7 +62,8 @@ int convert_batch(Converter& converter, const Settings& s) {
                          .supplement = s.windows_1252 ? windows_1252(s.supplement) : s.supplement,
                          .input_name = s.input.empty() ? "standard input" : "'" + s.input + "'",
                          .column = s.column,
-                         .supplement_column = s.supplement_column};
+                         .supplement_column = s.supplement_column,
+                         .human_readable_column = is_gs1_128(s.type)};
     int fd = STDIN_FILENO;
     if (!s.input.empty() && (fd = ::open(s.input.c_str(), O_RDONLY | O_CLOEXEC)) < 0)
         return usage_error("cannot open " + options.input_name + ": " + std::strerror(errno));

@@ -35,6 +35,7 @@ nlohmann::ordered_json to_json(const glyphmate_result& r, std::string_view data,
     j["data_hex"] = to_hex(data);
     j["converted"] = r.converted_utf8;
     j["converted_hex"] = to_hex({r.converted, r.converted_length});
+    j["human_readable"] = r.human_readable;
     j["font"] = r.font;
     j["font_installed"] = r.font_installed != 0;
     j["status"] = r.status;

@@ -228,6 +228,10 @@ void CGlyphmateDlg::show_status() {
 
 void CGlyphmateDlg::set_converted(std::string_view text) { converted_->setPlainText(shown(text)); }
 
+// The preview is set in the barcode font, so the text to print under the bars (GS1-128)
+// is its tooltip; empty, as for the other symbologies, there is none.
+void CGlyphmateDlg::set_human_readable(std::string_view text) { preview_->setToolTip(shown(text)); }
+
 void CGlyphmateDlg::set_preview_text(std::string_view text) { preview_->setText(shown(text)); }
 
 void CGlyphmateDlg::set_preview_font(const FontDescription& description) {

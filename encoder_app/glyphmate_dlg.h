@@ -40,6 +40,7 @@ public:
     void set_symbol_notes(std::string_view text) override;
     void set_status(std::string_view text) override;
     void set_converted(std::string_view text) override;
+    void set_human_readable(std::string_view text) override;
     void set_preview_text(std::string_view text) override;
     void set_preview_font(const FontDescription& font) override;
     void show_control(OptionControl control, bool shown) override;

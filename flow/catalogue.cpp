@@ -5,13 +5,14 @@
 #include "symbologies/code128.h"
 #include "symbologies/code39.h"
 #include "symbologies/code93.h"
+#include "symbologies/gs1_128.h"
 #include "symbologies/msi_plessey.h"
 #include "symbologies/two_of_five.h"
 #include "symbologies/upc_ean.h"
 
 namespace varnel::glyphmate {
 
-const std::array<CatalogueEntry, 16> kCatalogue{{
+const std::array<CatalogueEntry, 17> kCatalogue{{
     {"Code39", &kCode39, "Code39"},
     {"Code39 Extended", &kCode39Extended, "Code39Ext"},
     {"Code93", &kCode93, "Code93"},
@@ -28,6 +29,7 @@ const std::array<CatalogueEntry, 16> kCatalogue{{
     {"Code11", &kCode11, "Code11"},
     {"Code25", &kCode25, "Code25"},
     {"MSI/Plessey", &kMsiPlessey, "MSI"},
+    {"GS1-128", &kGs1_128, "Code128A"},
 }};
 
 const CatalogueEntry* find_entry(std::string_view display_name) {

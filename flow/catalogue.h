@@ -15,7 +15,7 @@ struct CatalogueEntry {
     std::string_view font_key;
 };
 
-extern const std::array<CatalogueEntry, 16> kCatalogue;
+extern const std::array<CatalogueEntry, 17> kCatalogue;
 
 // The entry whose display name matches without regard to case, or nullptr.
 const CatalogueEntry* find_entry(std::string_view display_name);

@@ -36,6 +36,9 @@ public:
     virtual void set_symbol_notes(std::string_view text) = 0;
     virtual void set_status(std::string_view text) = 0;
     virtual void set_converted(std::string_view text) = 0;
+    // The text to print under the bars (GS1-128); empty for the other symbologies. A
+    // dialog without a place for it ignores it.
+    virtual void set_human_readable(std::string_view) {}
     virtual void set_preview_text(std::string_view text) = 0;
     virtual void set_preview_font(const FontDescription& font) = 0;
 

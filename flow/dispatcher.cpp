@@ -22,6 +22,7 @@ void convert_selected(DialogOps& dialog, const CatalogueEntry& entry) {
     Outcome out;
     convert_record(symbology, data, supplement, dialog.options(), out);
     if (!out.status.empty()) dialog.set_status(out.status);
+    dialog.set_human_readable(out.human_readable);
 
     // A copy: the font question below may run other conversions on this thread.
     const std::string converted(out.converted);
@@ -77,6 +78,7 @@ void convert_record(const Symbology& symbology, const std::string& data, const s
     out.status.clear();
     out.truncated = false;
     out.converted = {};
+    out.human_readable.clear();
     symbology.handler({data.c_str(), data.size(), supplement.c_str(), options, symbology.variant}, out);
     if (out.truncated) out.report(kDataTooLong);
 }

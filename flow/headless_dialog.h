@@ -26,6 +26,7 @@ struct DialogState {
     std::string symbol_notes;
     std::string status;
     std::string converted;
+    std::string human_readable;
     std::string preview_text;
     FontDescription preview_font;
     std::array<ControlState, kOptionControlCount> option_controls{};
@@ -55,6 +56,7 @@ public:
     void set_symbol_notes(std::string_view text) override { state_.symbol_notes = text; }
     void set_status(std::string_view text) override { state_.status = text; }
     void set_converted(std::string_view text) override { state_.converted = text; }
+    void set_human_readable(std::string_view text) override { state_.human_readable = text; }
     void set_preview_text(std::string_view text) override { state_.preview_text = text; }
     void set_preview_font(const FontDescription& font) override { state_.preview_font = font; }
     void show_control(OptionControl c, bool shown) override { state_.control(c).shown = shown; }

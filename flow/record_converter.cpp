@@ -74,6 +74,7 @@ const ConversionResult& RecordConverter::run(std::string_view data, std::string_
     state.status.swap(outcome_.status);
     if (input_lost) report_lost_input(state.status);
     state.converted.assign(outcome_.converted);
+    state.human_readable.swap(outcome_.human_readable);
     if (result_.font_installed) state.preview_text.assign(state.converted);
     return result_;
 }

@@ -4,6 +4,7 @@
 // right checks, the status line says what it must, and the option states follow the table.
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "flow/catalogue.h"
 #include "flow/installed_families.h"
 #include "fuzz_check.h"
 #include "verify/user_actions.h"
@@ -17,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     while (input.remaining_bytes() > 0) {
         verify::Action action;
         action.kind = static_cast<verify::Action::Kind>(input.ConsumeIntegralInRange<int>(0, 6));
-        action.number = input.ConsumeIntegralInRange<int>(0, 15);
+        action.number = input.ConsumeIntegralInRange<int>(0, static_cast<int>(varnel::glyphmate::kCatalogue.size()) - 1);
         if (action.kind == verify::Action::LeaveData || action.kind == verify::Action::LeaveSupplement) {
             const std::string text = input.ConsumeRandomLengthString(700);
             action.text = fuzz::data_of(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());

@@ -23,6 +23,9 @@ static_assert(sizeof(glyphmate_result::converted) == varnel::kMaxConverted + 1);
 static_assert(sizeof(glyphmate_result::converted_utf8) >= 3 * varnel::kMaxConverted + 1,
               "every Windows-1252 character takes at most three bytes of UTF-8");
 static_assert(offsetof(glyphmate_result, converted) == 0);
+// A symbol character carries at most two digits, and an element of four digits (the
+// shortest) adds two parentheses to the text: at most three characters per symbol character.
+static_assert(sizeof(glyphmate_result::human_readable) > 3 * varnel::kMaxConverted);
 
 // Copies text into a member of N bytes, cut at the last whole UTF-8 character that fits.
 template <std::size_t N>
@@ -111,6 +114,7 @@ void fill(glyphmate_result* out, const ConversionResult& r, const FixedParts& fi
     std::memcpy(out->font, fixed.text.font, fixed.font_size);
     out->font_installed = fixed.font_installed;
     put_utf8(out->status, s.status);
+    put_utf8(out->human_readable, s.human_readable);
     std::memcpy(out->notes, fixed.text.notes, fixed.notes_size);
     if (r.font_installed)
         std::memcpy(out->preview_text, out->converted_utf8, utf8_length + 1);

@@ -62,6 +62,11 @@ typedef struct glyphmate_result {
     char preview_text[3 * GLYPHMATE_MAX_CONVERTED + 1];
     char preview_face[64];
     glyphmate_options options; /* after the conversion: the symbology may force some */
+    /* The text to print under the bars where the font prints none: for GS1-128 the element
+     * strings encoded, AIs in parentheses, "(01)09501101530003(17)251231"; empty for the
+     * other symbologies and for data with a fault. Last, so that the members before it keep
+     * their places. */
+    char human_readable[1024];
 } glyphmate_result;
 
 /* Converts one record. type is a display name of the Barcode Type list, in any letter case

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <utility>
 
 #include "symbologies/code128.h"
 #include "encoding/primitives.h"
@@ -118,12 +119,15 @@ void encode_gs1_128(std::string_view data, Gs1Encoded& out) {
     }
     // Start, data, check, stop and closing glyph; data that does not fit loses its last
     // elements whole, so that no element string is ever cut. A symbol character holds two
-    // bytes at best, so the planner never sees more than twice the room.
+    // bytes at best, so the planner never sees more than twice the room. The bytes are
+    // counted as the planner will get them (FNC1 only after an element of variable length
+    // that is not last): counting more would leave out elements that fit.
     const std::size_t room = kMaxConverted - 3;
     std::size_t kept = 0;
     for (std::size_t length = 1; kept < parsed.elements.size(); ++kept) {
         const gs1::Element& e = parsed.elements[kept];
-        length += e.ai.size() + e.value.size() + 1;
+        if (kept > 0 && !parsed.elements[kept - 1].entry->predefined) ++length;
+        length += e.ai.size() + e.value.size();
         if (length > 2 * room) break;
     }
     kept = std::max<std::size_t>(kept, 1);
@@ -154,3 +158,29 @@ void encode_gs1_128(std::string_view data, Gs1Encoded& out) {
 }
 
 }  // namespace varnel
+
+namespace varnel::glyphmate {
+
+void gs1_128_handler(const Record& record, Outcome& out) {
+    Gs1Encoded encoded;
+    varnel::encode_gs1_128({record.data, record.size}, encoded);
+    out.composed = std::move(encoded.converted);
+    out.converted = out.composed;
+    out.human_readable = std::move(encoded.human_readable);
+    // A cut symbol's message is the flow's, as for every symbology.
+    out.truncated = encoded.truncated;
+    if (!encoded.truncated && !encoded.status.empty()) out.report(encoded.status);
+}
+
+// The mod-103 check is always added, and the font's own text would print the FNC1 glyphs
+// and no AI parentheses, so the user prints the human-readable text instead.
+const Symbology kGs1_128{
+    .notes = kGs1Notes,
+    .rule = {.full_ascii = {Set::Off}, .check_character = {Set::Keep, Set::Off},
+             .underlying_text = {Set::Keep, Set::Off}, .supplement_label = {Set::Off},
+             .supplement_field = {Set::Off}, .force_text = Set::Off, .record = RecordStep::Write},
+    .takes_supplement = false,
+    .handler = gs1_128_handler,
+};
+
+}  // namespace varnel::glyphmate

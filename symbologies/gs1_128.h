@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "symbologies/symbology.h"
+
 namespace varnel {
 
 inline constexpr std::string_view kGs1Notes =
@@ -36,3 +38,11 @@ std::vector<int> plan_code128(std::string_view text);
 }  // namespace gs1
 
 }  // namespace varnel
+
+namespace varnel::glyphmate {
+
+void gs1_128_handler(const Record& record, Outcome& out);
+
+extern const Symbology kGs1_128;
+
+}  // namespace varnel::glyphmate

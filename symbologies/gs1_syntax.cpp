@@ -274,6 +274,8 @@ Parsed parse(std::string_view data) {
     const std::string pair = open == '(' ? "parentheses" : "brackets";
     const auto at = [](std::size_t i) { return " at character " + std::to_string(i + 1); };
 
+    // One allocation for the elements: huge data would otherwise move them again and again.
+    out.elements.reserve(static_cast<std::size_t>(std::count(data.begin(), data.end(), open)));
     std::size_t i = 0;
     while (i < data.size()) {
         // data[i] is an opening bracket here.

@@ -79,6 +79,7 @@ struct Outcome {
     bool truncated = false;      // data was left out at the length limit
     std::string status;          // the messages, in order, one space apart
     std::string composed;        // for a converted string built from several encoder results
+    std::string human_readable;  // the text to print under the bars where the font prints none
 
     void report(std::string_view message) {
         if (!status.empty()) status += ' ';

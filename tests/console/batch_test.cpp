@@ -187,6 +187,7 @@ TEST(Batch, AgreesWithSingleModeAndTheLibraryForEveryEntry) {
                                   mode.supplement.size(), &mode.options, &lib);
                 EXPECT_EQ(from_batch["converted"], lib.converted_utf8) << where;
                 EXPECT_EQ(from_batch["status"], lib.status) << where;
+                EXPECT_EQ(from_batch["human_readable"], lib.human_readable) << where;
                 EXPECT_EQ(from_batch["font"], lib.font) << where;
                 EXPECT_EQ(from_batch["notes"], lib.notes) << where;
                 EXPECT_EQ(from_batch["options"]["check_character"], lib.options.check_character != 0) << where;
@@ -328,6 +329,13 @@ TEST(Batch, RunsByteForByte) {
          "name,data,converted,font,status\r\nJos\xE9 \x80,A*B,[A\xF4" "B],VNL Code39ExtMA,\r\n", "", 0},
         {"Windows-1252 through", {"--type", "Code39 Extended", "--csv", "--input-encoding", "windows-1252", "--output-encoding", "windows-1252"},
          "d\nA\xE9\n", head + "A\xE9,[A],VNL Code39ExtMA," + kInvalid + "\r\n", std::string("2: ") + kInvalid + "\n", 1},
+        // GS1-128 alone gets the human_readable column, last; a fault leaves it empty.
+        {"GS1-128 CSV", {"--type", "GS1-128", "--csv"}, "d\n(01)09501101530003(17)251231(10)AB12\n(01)09501101530004\n",
+         "d,converted,font,status,human_readable\r\n"
+         "(01)09501101530003(17)251231(10)AB12,\"\u00CA\u00C7!)R+!U\u00CC#19,?*\u00C5" "AB12<\u00CB\u00CD\",VNL Code128AM,,"
+         "(01)09501101530003(17)251231(10)AB12\r\n"
+         "(01)09501101530004,,VNL Code128AM,AI (01): check digit should be 3.,\r\n",
+         "3: AI (01): check digit should be 3.\n", 1},
         {"no Windows-1252 byte", {"--csv", "--output-encoding", "windows-1252"}, "d,e\nA,1\nB,\xE2\x98\x83\n", "",
          e + "standard input, line 3: field 2 holds a character that Windows-1252 lacks (or is not UTF-8); choose another --output-encoding\n", 2},
     };

@@ -76,7 +76,7 @@ TEST(Console, ListsTheCatalogue) {
     const auto r = encode({"--list"});
     EXPECT_EQ(r.exit_code, 0);
     EXPECT_TRUE(r.out.starts_with("Code39\nCode39 Extended\nCode93\nUPC-A\n"));
-    EXPECT_TRUE(r.out.ends_with("Code25\nMSI/Plessey\n"));
+    EXPECT_TRUE(r.out.ends_with("Code25\nMSI/Plessey\nGS1-128\n"));
 }
 
 TEST(Console, UsageErrors) {
@@ -147,6 +147,45 @@ TEST(Console, Code128Auto) {
     EXPECT_EQ(j["converted_hex"], "c9414243c42c42c53577cbcd");  // B, CODE C, 12 34, CODE B, 5
     EXPECT_EQ(j["font"], "VNL Code128AMA");
     EXPECT_EQ(j["status"], "");
+}
+
+// GS1-128: the human-readable text in JSON; data with a fault gives no symbol, only its
+// message and exit status 1. The mod-103 check is always there and Underlying Text is off.
+TEST(Console, Gs1_128) {
+    struct Call {
+        std::vector<std::string> args;
+        int exit_code;
+        std::string converted_hex, human_readable, status;
+    };
+    const std::vector<Call> calls{
+        {{"(01)09501101530003(17)251231(10)AB12"}, 0, "cac72129522b2155cc2331392c3f2ac5414231323ccbcd",
+         "(01)09501101530003(17)251231(10)AB12", ""},
+        {{"--check", "[01]09501101530003[17]251231[10]AB12"}, 0, "cac72129522b2155cc2331392c3f2ac5414231323ccbcd",
+         "(01)09501101530003(17)251231(10)AB12", ""},
+        {{"(01)09501101530004"}, 1, "", "", "AI (01): check digit should be 3."},
+        {{"01095011015300"}, 1, "", "",
+         "The data should start with an AI in parentheses or brackets, e.g. (01)09501101530003."},
+    };
+    for (const Call& call : calls) {
+        std::vector<std::string> args{"--type", "gs1-128", "--json"};
+        args.insert(args.end(), call.args.begin(), call.args.end());
+        const auto r = encode(args);
+        EXPECT_EQ(r.exit_code, call.exit_code) << call.args.back();
+        const auto j = nlohmann::json::parse(r.out);
+        EXPECT_EQ(j["type"], "GS1-128");
+        EXPECT_EQ(j["converted_hex"], call.converted_hex) << call.args.back();
+        EXPECT_EQ(j["human_readable"], call.human_readable) << call.args.back();
+        EXPECT_EQ(j["status"], call.status) << call.args.back();
+        EXPECT_EQ(j["font"], "VNL Code128AM");
+        EXPECT_EQ(j["options"]["underlying_text"], false);
+    }
+    // Without --json: an empty line for the symbol, the message on standard error.
+    const auto r = encode({"--type", "GS1-128", "(01)09501101530004"});
+    EXPECT_EQ(r.exit_code, 1);
+    EXPECT_EQ(r.out, "\n");
+    EXPECT_EQ(r.err, "AI (01): check digit should be 3.\n");
+    // Every other type has the member, empty.
+    EXPECT_EQ(nlohmann::json::parse(encode({"--json", "A"}).out)["human_readable"], "");
 }
 
 }  // namespace

@@ -379,6 +379,22 @@ TEST_F(EncoderDialog, UpcAThenCode128B) {
     EXPECT_FALSE(supplement()->isVisible());
 }
 
+// The last entry of the list: Underlying Text off and disabled, and the text to print under
+// the bars as the preview's tooltip, gone again with data that has a fault.
+TEST_F(EncoderDialog, Gs1_128ShowsItsHumanReadableText) {
+    type_over(data(), "(01)09501101530003(17)251231(10)AB12");
+    choose("GS1-128");
+    EXPECT_FALSE(box(kIdUnderlyingText)->isChecked());
+    EXPECT_FALSE(box(kIdUnderlyingText)->isEnabled());
+    EXPECT_FALSE(box(kIdCheckCharacter)->isEnabled());
+    EXPECT_FALSE(box(kIdFullAscii)->isVisible());
+    EXPECT_EQ(preview()->toolTip(), "(01)09501101530003(17)251231(10)AB12");
+    type_over(data(), "(01)09501101530004");
+    leave(data());
+    EXPECT_EQ(preview()->toolTip(), "");
+    EXPECT_EQ(converted(), "");
+}
+
 TEST_F(EncoderDialog, TheSupplementConvertsWhenItLosesTheFocus) {
     choose("UPC-A");
     type_over(data(), "12345678901");

@@ -14,10 +14,11 @@ namespace {
 using namespace varnel::glyphmate;
 using test::FlowTest;
 
-TEST(Catalogue, ListsTheSixteenEntriesInOrder) {
+TEST(Catalogue, ListsTheEntriesInOrder) {
     const std::vector<std::string_view> expected{
         "Code39",   "Code39 Extended", "Code93",   "UPC-A",       "UPC-E",   "EAN-13", "EAN-8",  "Interleaved 2 of 5",
-        "Code128A", "Code128B",        "Code128C", "Code128Auto", "Codabar", "Code11", "Code25", "MSI/Plessey"};
+        "Code128A", "Code128B",        "Code128C", "Code128Auto", "Codabar", "Code11", "Code25", "MSI/Plessey",
+        "GS1-128"};
     std::vector<std::string_view> names;
     for (const CatalogueEntry& e : kCatalogue) names.push_back(e.name);
     EXPECT_EQ(names, expected);
@@ -31,6 +32,7 @@ TEST(Catalogue, VariantsAndFontKeys) {
     EXPECT_EQ(find_entry("Code128Auto")->symbology->variant, 3);
     EXPECT_EQ(find_entry("Code128Auto")->font_key, "Code128A");
     EXPECT_EQ(find_entry("EAN-13")->font_key, "UEB");
+    EXPECT_EQ(find_entry("GS1-128")->font_key, "Code128A");
 }
 
 TEST(Catalogue, NamesMatchWithoutRegardToCase) {

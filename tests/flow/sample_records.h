@@ -1,4 +1,4 @@
-// Records that reach every branch a handler has: valid and invalid data, digits of each
+// Records that reach every branch a handler has: valid and invalid data, GS1 element strings, digits of each
 // length the UPC/EAN entries count, quotes and commas, bytes above 0x7F, and data longer
 // than a converted string can hold.
 #pragma once
@@ -23,6 +23,7 @@ inline std::vector<std::string> sample_records() {
         "Caf\u00E9 \u20AC5",  // UTF-8 of characters Windows-1252 has
         "snow \u2603 man",    // one it lacks
         std::string(300, '7'),
+        "(01)09501101530003(17)251231(10)AB12",  // GS1 element strings
     };
 }
 

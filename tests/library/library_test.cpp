@@ -3,6 +3,7 @@
 #include <glyphmate.h>
 #include <glyphmate.hpp>
 
+#include <cstddef>
 #include <cstring>
 #include <string>
 #include <thread>
@@ -57,6 +58,7 @@ TEST(Library, AgreesWithTheFlowForEveryEntry) {
                 EXPECT_EQ(lib.type, e.name) << where;
                 EXPECT_EQ(lib.font, flow.font) << where;
                 EXPECT_EQ(lib.status, cp1252_to_utf8(flow.state.status)) << where;
+                EXPECT_EQ(lib.human_readable, flow.state.human_readable) << where;
                 EXPECT_EQ(lib.notes, cp1252_to_utf8(flow.state.symbol_notes)) << where;  // all of it: nothing cut
                 EXPECT_EQ(lib.preview_text, cp1252_to_utf8(flow.state.preview_text)) << where;
                 EXPECT_EQ(lib.preview_face, flow.state.preview_font.face) << where;
@@ -164,6 +166,7 @@ TEST(Library, RecordsDoNotDependOnTheRecordsBefore) {
             const glyphmate_result fresh = convert_c(std::string(e.name), record);
             EXPECT_EQ(std::memcmp(r.converted, fresh.converted, fresh.converted_length + 1), 0) << e.name << record;
             EXPECT_STREQ(r.status, fresh.status) << e.name << " / " << record;
+            EXPECT_STREQ(r.human_readable, fresh.human_readable) << e.name << " / " << record;
             EXPECT_STREQ(r.notes, fresh.notes) << e.name;
             EXPECT_EQ(std::memcmp(&r.options, &fresh.options, sizeof r.options), 0) << e.name;
         }
@@ -273,6 +276,34 @@ TEST(Library, ListsTheCatalogue) {
     EXPECT_EQ(glyphmate_type_name(glyphmate_type_count()), nullptr);
     EXPECT_STREQ(glyphmate_version(), "1.0.0");
     EXPECT_EQ(glyphmate_result_size(), sizeof(glyphmate_result));
+}
+
+// GS1-128's human-readable text, the member after options: whole also for the longest
+// symbol (three characters of text per symbol character), empty after a fault.
+TEST(Library, CarriesTheHumanReadableText) {
+    std::string longest = "(01)09501101530003";
+    for (int i = 0; i < 200; ++i) longest += "(20)12";
+    struct Row {
+        std::string data;
+        int code;
+        std::size_t converted_length, human_readable_length;
+        std::string status;
+    } rows[] = {
+        {"(01)09501101530003(17)251231(10)AB12", GLYPHMATE_OK, 23, 36, ""},
+        {longest, GLYPHMATE_MESSAGE, 255, 18 + 121 * 6, "Data too long: only the part that fits in 255 characters was encoded."},
+        {"(01)09501101530004", GLYPHMATE_MESSAGE, 0, 0, "AI (01): check digit should be 3."},
+    };
+    static_assert(offsetof(glyphmate_result, human_readable) >= offsetof(glyphmate_result, options) + sizeof(glyphmate_options));
+    for (const Row& row : rows) {
+        int code = -9;
+        const glyphmate_result r = convert_c("gs1-128", row.data, {}, kUtf8Defaults, &code);
+        EXPECT_EQ(code, row.code);
+        EXPECT_EQ(r.converted_length, row.converted_length);
+        EXPECT_EQ(std::strlen(r.human_readable), row.human_readable_length);
+        EXPECT_TRUE(row.data.starts_with(r.human_readable));
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_STREQ(r.font, "VNL Code128AM");
+    }
 }
 
 // The text helpers write no further than the capacity they are given, and tell the whole size.

@@ -96,17 +96,29 @@ TEST(Gs1_128, EncodesElementStrings) {
 }
 
 // Data far past the limit is cut at the last whole element that fits, without checking each
-// shorter prefix (a quadratic cost would hang the dialog).
+// shorter prefix (a quadratic cost would hang the dialog), and with no room left unused.
 TEST(Gs1_128, CutsHugeDataAtAWholeElement) {
-    std::string data;
-    for (int i = 0; i < 200000; ++i) data += "(90)a";
-    varnel::Gs1Encoded out;
-    varnel::encode_gs1_128(data, out);
-    EXPECT_EQ(out.status, kTooLong);
-    // Start, FNC1, 62 times "90a" with FNC1 between, check, stop, closing: one more would be 256.
-    EXPECT_EQ(out.converted.size(), 252u);
-    EXPECT_EQ(out.human_readable.size(), 62u * 5);
-    EXPECT_TRUE(verify::read_back(verify::Symbol::Gs1_128, out.converted).ok());
+    std::string variable, fixed = "(01)" + kGtin;
+    for (int i = 0; i < 200000; ++i) variable += "(90)a";
+    for (int i = 0; i < 200; ++i) fixed += "(20)12";
+    struct Row {
+        std::string data;
+        std::size_t converted, human_readable;
+    };
+    const Row rows[] = {
+        // Start, FNC1, 62 times "90a" with FNC1 between, check, stop, closing: one more would be 256.
+        {variable, 252, 62 * 5},
+        // Fixed lengths need no FNC1: start, FNC1, the GTIN in 8 pairs, 121 times 20 12.
+        {fixed, 255, 18 + 121 * 6},
+    };
+    for (const Row& r : rows) {
+        varnel::Gs1Encoded out;
+        varnel::encode_gs1_128(r.data, out);
+        EXPECT_EQ(out.status, kTooLong);
+        EXPECT_EQ(out.converted.size(), r.converted);
+        EXPECT_EQ(out.human_readable.size(), r.human_readable);
+        EXPECT_TRUE(verify::read_back(verify::Symbol::Gs1_128, out.converted).ok());
+    }
 }
 
 struct Bad {

@@ -2,106 +2,35 @@
 // none takes more symbol characters than zint's GS1-128 for the same data.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cctype>
 #include <iostream>
 #include <random>
-#include <set>
 #include <string>
-#include <utility>
-#include <vector>
 
 #include "process.h"
 #include "symbologies/gs1_128.h"
+#include "verify/gs1_samples.h"
 #include "verify/read_back.h"
 
 namespace {
 
-using Elements = std::vector<std::pair<std::string, std::string>>;
+namespace gs1_samples = verify::gs1_samples;
+using gs1_samples::Elements;
+using gs1_samples::human_readable;
+using gs1_samples::typed;
 
+// Draws from the shared samples with one engine of its own.
 class Generator {
 public:
     explicit Generator(unsigned seed) : rng_(seed) {}
 
-    int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
-
-    std::string digits(int n) {
-        std::string s;
-        for (int i = 0; i < n; ++i) s += static_cast<char>('0' + below(10));
-        return s;
-    }
-
-    // A number with its mod-10 check digit, as GTIN and SSCC carry.
-    std::string with_check(int n) {
-        std::string s = digits(n - 1);
-        int sum = 0, weight = 3;
-        for (std::size_t i = s.size(); i-- > 0; weight = 4 - weight) sum += (s[i] - '0') * weight;
-        return s + static_cast<char>('0' + (10 - sum % 10) % 10);
-    }
-
-    std::string date() { return digits(2) + "0" + std::to_string(1 + below(9)) + std::to_string(10 + below(18)); }
-
-    // Runs of digits, of letters and of the other characters of set 82, so that the code
-    // sets change inside the data.
-    std::string text(int max) {
-        static const std::string kOther = "!\"%&'()*+,-./:;<=>?_";
-        std::string s;
-        const int n = 1 + below(max);
-        while (static_cast<int>(s.size()) < n) {
-            const int kind = below(4), run = 1 + below(7);
-            for (int i = 0; i < run && static_cast<int>(s.size()) < n; ++i)
-                s += kind < 2 ? static_cast<char>('0' + below(10))
-                   : kind == 2 ? static_cast<char>((below(2) ? 'A' : 'a') + below(26))
-                               : kOther[static_cast<std::size_t>(below(static_cast<int>(kOther.size())))];
-        }
-        return s;
-    }
-
-    // A valid set of elements in a random order after their key.
-    Elements elements() {
-        Elements out;
-        const int key = below(4);
-        if (key == 0) out = {{"00", with_check(18)}, {"02", with_check(14)}, {"37", digits(1 + below(8))}};
-        else if (key == 1) out = {{"400", text(30)}};
-        else out = {{"01", with_check(14)}};
-        const bool product = key >= 2;
-        std::vector<std::pair<std::string, std::string>> extra{
-            {"90", text(30)}, {"91", text(40)}, {"92", digits(1 + below(20))}, {"400", text(20)}};
-        if (product) {
-            extra.insert(extra.end(), {{"17", date()}, {"11", date()}, {"10", text(20)}, {"21", text(20)},
-                                       {"3103", digits(6)}, {"30", digits(1 + below(8))}, {"20", digits(2)},
-                                       {"240", text(30)}, {"7003", date() + "1230"}});
-        }
-        std::shuffle(extra.begin(), extra.end(), rng_);
-        std::set<std::string> seen;
-        for (const auto& e : out) seen.insert(e.first);
-        for (int i = 0, n = below(5); i < n; ++i)
-            if (seen.insert(extra[static_cast<std::size_t>(i)].first).second) out.push_back(extra[static_cast<std::size_t>(i)]);
-        return out;
-    }
+    int below(int n) { return gs1_samples::below(rng_, n); }
+    std::string with_check(int n) { return gs1_samples::with_check(rng_, n); }
+    Elements elements() { return gs1_samples::elements(rng_); }
 
 private:
     std::mt19937 rng_;
 };
-
-// Typed in parentheses (with escapes) or brackets.
-std::string typed(const Elements& elements, bool brackets) {
-    std::string s;
-    for (const auto& [ai, value] : elements) {
-        s += (brackets ? "[" : "(") + ai + (brackets ? "]" : ")");
-        for (char c : value) {
-            if (!brackets && (c == '(' || c == ')')) s += '\\';
-            s += c;
-        }
-    }
-    return s;
-}
-
-std::string human_readable(const Elements& elements) {
-    std::string s;
-    for (const auto& [ai, value] : elements) s += "(" + ai + ")" + value;
-    return s;
-}
 
 TEST(Gs1_128Property, ReadsBackAsTheScannerShouldSend) {
     Generator gen(20261208);

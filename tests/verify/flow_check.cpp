@@ -4,6 +4,9 @@
 #include <array>
 #include <concepts>
 #include <functional>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace verify {
 
@@ -60,8 +63,8 @@ struct Rules {
 const CharTest kAscii = [](unsigned char c) { return c <= 0x7F; };
 const CharTest kDigit = [](unsigned char c) { return in(kDigits, c); };
 
-const std::array<Rules, 16>& rules() {
-    static const std::array<Rules, 16> table{{
+const std::array<Rules, 17>& rules() {
+    static const std::array<Rules, 17> table{{
         {"Code39", "Code39", nullptr},  // depends on Full ASCII
         {"Code39 Extended", "Code39Ext", kAscii},
         {"Code93", "Code93", kAscii},
@@ -78,6 +81,7 @@ const std::array<Rules, 16>& rules() {
         {"Code11", "Code11", [](unsigned char c) { return in("0123456789-", c); }},
         {"Code25", "Code25", kDigit},
         {"MSI/Plessey", "MSI", kDigit},
+        {"GS1-128", "Code128A", nullptr},  // the element strings' own checks
     }};
     return table;
 }
@@ -132,6 +136,7 @@ public:
     void expect_text(std::string_view got, std::string_view want, std::string_view what) {
         if (got != want) text_ += std::string(what) + ": got \"" + show(got) + "\", want \"" + show(want) + "\"\n";
     }
+    void add(std::string_view findings) { text_ += findings; }
     std::string take() { return std::move(text_); }
 
 private:
@@ -212,6 +217,7 @@ void check_option_table(std::string_view type, const Snapshot& before, const Sna
     const bool code39_family = type == "Code39" || type == "Code39 Extended" || type == "Code93";
     const bool upc = type == "UPC-A" || type == "UPC-E" || type == "EAN-13" || type == "EAN-8";
     const bool optional_check = type == "Code25" || type == "Interleaved 2 of 5";
+    const bool gs1 = type == "GS1-128";
 
     shown(CheckCharacter, true, "Check Character");
     shown(UnderlyingText, true, "Underlying Text");
@@ -244,12 +250,40 @@ void check_option_table(std::string_view type, const Snapshot& before, const Sna
         flags.check_character = flags.underlying_text = true;
     } else {
         enabled(CheckCharacter, optional_check, "Check Character");
-        enabled(UnderlyingText, true, "Underlying Text");
+        enabled(UnderlyingText, !gs1, "Underlying Text");
+        if (gs1) flags.underlying_text = false;
         if (type == "Codabar") flags.check_character = false;
         if (type == "MSI/Plessey") flags.check_character = true;
     }
     f.expect(after.record == flags, "option record after the handler differs from the option table's");
     f.expect(a.controls == after.record, "the controls do not show the option record");
+}
+
+using Elements = std::vector<std::pair<std::string, std::string>>;
+
+// The elements typed as "(AI)data" (with \( and \) in the data) or "[AI]data"; nullopt when
+// the text is not of that form.
+std::optional<Elements> typed_elements(std::string_view data) {
+    if (data.empty() || (data[0] != '(' && data[0] != '[')) return std::nullopt;
+    const char open = data[0], close = open == '(' ? ')' : ']';
+    Elements out;
+    for (std::size_t i = 0; i < data.size();) {
+        const std::size_t end = data.find(close, i + 1);
+        if (end == std::string_view::npos) return std::nullopt;
+        std::string ai(data.substr(i + 1, end - i - 1));
+        if (ai.size() < 2 || ai.size() > 4 || !all_of(ai, kDigit)) return std::nullopt;
+        std::string value;
+        for (i = end + 1; i < data.size() && data[i] != open; ++i) {
+            if (open == '(' && data[i] == '\\' && i + 1 < data.size() && (data[i + 1] == '(' || data[i + 1] == ')'))
+                ++i;
+            else if (data[i] == close)
+                return std::nullopt;
+            value += data[i];
+        }
+        if (value.empty()) return std::nullopt;
+        out.emplace_back(std::move(ai), std::move(value));
+    }
+    return out;
 }
 
 }  // namespace
@@ -319,6 +353,7 @@ std::string check_conversion(const Snapshot& before, const Snapshot& after) {
     f.expect(a.converted.find('\0') == std::string::npos, "NUL inside the converted string");
     f.expect(!a.symbol_notes.empty(), "no Symbol Notes");
     check_option_table(type, before, after, f);
+    if (type != "GS1-128") f.expect_text(a.human_readable, "", "human-readable text");
 
     // The symbol drawn, by the options after the handler set them.
     const std::optional<Symbol> symbol = symbol_of(type, after.record.check_character, after.record.full_ascii);
@@ -326,6 +361,8 @@ std::string check_conversion(const Snapshot& before, const Snapshot& after) {
     if (const auto member = std::find_if(kMembers.begin(), kMembers.end(), [&](const Member& m) { return m.type == type; });
         member != kMembers.end()) {
         check_upc_ean(*member, *symbol, before, after, f);
+    } else if (*symbol == Symbol::Gs1_128) {
+        f.add(check_gs1(data, a.converted, a.human_readable, a.status));
     } else {
         const CharTest accepted = rules->accepted ? rules->accepted
                                   : after.record.full_ascii ? kAscii
@@ -352,6 +389,39 @@ std::string check_conversion(const Snapshot& before, const Snapshot& after) {
     const bool missing = a.preview_font.face == "Arial" && a.preview_text == "Font " + font + " not installed.";
     f.expect(in_font || missing, [&] { return "preview \"" + show(a.preview_text) + "\" in " + a.preview_font.face + " for font " + font; });
     f.expect(a.preview_font.height == -12 && a.preview_font.weight == 400, "preview font size or weight");
+    return f.take();
+}
+
+std::string check_gs1(std::string_view data, std::string_view converted, std::string_view human_readable,
+                      std::string_view status) {
+    Findings f;
+    const bool cut = status == kTooLong;
+    if (!status.empty() && !cut) {
+        f.expect_text(converted, "", "converted string of data with a fault");
+        f.expect_text(human_readable, "", "human-readable text of data with a fault");
+        return f.take();
+    }
+    const std::optional<Elements> elements = typed_elements(data);
+    f.expect(elements.has_value(), "GS1 data not of the typed form converted without a message");
+    if (!elements) return f.take();
+    const Reading r = read_back(Symbol::Gs1_128, converted);
+    f.expect(r.ok(), [&] { return "Gs1_128 read back: " + r.error + " in \"" + show(converted) + "\""; });
+    if (!r.ok()) return f.take();
+    std::size_t kept = elements->size();
+    if (cut) {
+        // The last elements are left out whole: the symbol sends a shorter run of them, of
+        // no more elements than it has bytes.
+        const auto first = [&](std::size_t n) { return Elements(elements->begin(), elements->begin() + static_cast<std::ptrdiff_t>(n)); };
+        kept = std::min(kept, r.data.size());
+        while (kept > 0 && gs1_transmitted(first(kept)) != r.data) --kept;
+        f.expect(kept > 0 && kept < elements->size(),
+                 [&] { return "read-back data \"" + show(r.data) + "\" is no run of whole elements"; });
+    }
+    const Elements sent(elements->begin(), elements->begin() + static_cast<std::ptrdiff_t>(kept));
+    f.expect_text(r.data, gs1_transmitted(sent), "read-back data");
+    std::string text;
+    for (const auto& [ai, value] : sent) text += "(" + ai + ")" + value;
+    f.expect_text(human_readable, text, "human-readable text");
     return f.take();
 }
 

@@ -33,6 +33,12 @@ struct Kept {
 };
 Kept kept_data(Symbol symbol, std::string_view data);
 
+// GS1-128: data with a fault gives no symbol and no human-readable text, only its message;
+// otherwise the symbol sends every typed element, or with the length message the first ones
+// whole, and the human-readable text shows those. Every broken rule, one per line; "" when none.
+std::string check_gs1(std::string_view data, std::string_view converted, std::string_view human_readable,
+                      std::string_view status);
+
 // Every rule the conversion from before to after broke, one per line; "" when none.
 std::string check_conversion(const Snapshot& before, const Snapshot& after);
 

@@ -55,7 +55,7 @@ class _Result(ctypes.Structure):
         ("preview_text", ctypes.c_char * (3 * _MAX_CONVERTED + 1)),
         ("preview_face", ctypes.c_char * 64),
         ("options", _Options),
-        ("human_readable", ctypes.c_char * 512),
+        ("human_readable", ctypes.c_char * 1024),
     ]
 
 
