@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The batch path of glyphmate-encode: lines in, converted lines out, from a file to
 // /dev/null, for a growing number of records and growing record lengths.
 #include <benchmark/benchmark.h>

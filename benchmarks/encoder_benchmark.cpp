@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The cost of each encoder alone, of each catalogue entry through the whole flow (C++ and
 // through the C interface), so that a slow step shows where it is.
 #include <benchmark/benchmark.h>

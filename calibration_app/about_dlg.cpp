@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calibration_app/about_dlg.h"
 
 #include <QLabel>

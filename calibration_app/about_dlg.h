@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The about box: version, rights notice, and the maker's home page, support address and
 // telephone.
 #pragma once

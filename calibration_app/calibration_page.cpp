@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calibration_app/calibration_page.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The MICR calibration page: sample lines and rulers in three widths, large zeros in three
 // strokes, and the instructions that turn the two measurements into one font name.
 #pragma once

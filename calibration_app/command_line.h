@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Trueline's command line: what the program is asked to do before any window exists.
 // No arguments open the wizard; the print switches print the page and end without a window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drawing operations the calibration page needs from a device context, so that the page
 // renderer runs the same on the screen, on a printer and in the tests.
 #pragma once

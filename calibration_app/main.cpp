@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Trueline: prints the MICR calibration page from its wizard, or from the command line.
 #include <QApplication>
 #include <QByteArrayList>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calibration_app/main_frame.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main frame: it holds the view and the wizard and routes their commands, but is
 // never seen itself: it is made 10 by 10 pixels and stays hidden, so the wizard is the only
 // window the user meets. Its toolbar and status bar are left out: nobody would see them.

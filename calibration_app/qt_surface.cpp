@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calibration_app/qt_surface.h"
 
 #include <QFontMetrics>

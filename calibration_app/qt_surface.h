@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drawing surface over a QPainter, for a window on the screen and for a QPrinter.
 // Coordinates are the painter's device pixels; fonts are sized in the same pixels.
 #pragma once

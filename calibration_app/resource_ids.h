@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The numeric identifiers of Trueline's resources, controls and commands.
 #pragma once
 

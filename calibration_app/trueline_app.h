@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application object: it registers the single-document template, processes the command
 // line and starts the program: the hidden frame with the wizard, or one page printed from
 // the command line without any window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The wizard: the program's only visible window. It explains the calibration, sends the
 // print command to the main window, shows the about box and opens the maker's pages.
 #pragma once

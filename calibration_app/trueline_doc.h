@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The document of the single-document template. The page has no data, so the document
 // holds none: it exists because the framework's print path runs through a document's view.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calibration_app/trueline_view.h"
 
 #include <QApplication>

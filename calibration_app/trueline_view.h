@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The view of the document. Its draw operation is the calibration page renderer, on the
 // screen and on the printer; printing is the framework's path: the printer dialog, then
 // one page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "calibration_app/whole_file.h"
 
 #include <fcntl.h>

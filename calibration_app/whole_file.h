@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writing a finished file so that a failure cannot pass for success: every write is checked,
 // and a file is replaced only once its new content is written whole.
 #pragma once

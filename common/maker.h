@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The maker's addresses, gathered in one place for both programs (a packager changes them
 // here). Plain constants: the encoding flow reads them without the Qt layer.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // number × numerator / denominator through a 64-bit product, rounded half away from zero,
 // as Windows' MulDiv does: -1 when the denominator is 0 or the result does not fit. Plain
 // standard C++, so the calibration page renderer uses it without the Qt layer.

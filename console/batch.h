@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Batch conversion: every record through one converter, in order, one output record each.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line of glyphmate-encode: one conversion, or a batch of them.
 #pragma once
 

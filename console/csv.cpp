@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "console/csv.h"
 
 #include <unistd.h>

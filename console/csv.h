@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // CSV as RFC 4180 has it: fields separated by a delimiter (a comma, or the semicolon or tab
 // that office programs write in many locales), records by CR LF (LF alone is taken too),
 // fields that hold the delimiter, a quote or a line break quoted, quotes inside doubled.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "console/fontconfig_families.h"
 
 #include <fontconfig/fontconfig.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "console/io.h"
 
 #include <unistd.h>

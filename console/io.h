@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the batch input line by line and writing the results, both in large blocks: one
 // system call per block, not per record.
 #pragma once

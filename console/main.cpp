@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // glyphmate-encode: the encoder's conversion on the command line, exactly as the dialog
 // would show it, for one record or a batch of them. Built on libglyphmate like any user.
 #include <fcntl.h>

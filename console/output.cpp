@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "console/output.h"
 
 namespace varnel::glyphmate::console {

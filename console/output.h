@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How the console front end prints a conversion: the converted string as UTF-8, or one
 // JSON object with everything the dialog would show.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "encoder_app/about_dlg.h"
 
 #include "encoder_app/dialog_templates.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About box: program icon, version, the maker's notice and a link to the font page.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "encoder_app/dialog_templates.h"
 
 #include "common/maker.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The encoder dialog and its About box as data: the control ids the code knows them by and
 // the templates the framework builds them from.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application object: shows the encoder dialog as the program's main window, modally,
 // and ends the program when it closes. Nothing is saved.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "encoder_app/glyphmate_dlg.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The encoder dialog: the program's one window. It owns the option record and the controls
 // and offers them to the conversion flow as the dialog operations; every user action that
 // can change the result runs the flow. The symbology rules live in the handlers, not here.

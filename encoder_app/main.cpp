@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // glyphmate: the encoder program.
 #include "encoder_app/glyphmate_app.h"
 #include "framework/desktop_session.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "encoding/full_ascii.h"
 
 namespace varnel {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The full ASCII table shared by Code 39 and Code 93: every ASCII character outside the
 // native set is written as a shift character followed by a capital letter.
 #pragma once

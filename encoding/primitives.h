@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shared building blocks of every encoder: the character primitives, the data checks,
 // the 256-byte working buffers and the result buffer through which encoders return.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flow/catalogue.h"
 
 #include "flow/installed_families.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Barcode Type list, in list order: each entry's display name, its symbology (rules
 // and handler) and the key its font is named by.
 #pragma once

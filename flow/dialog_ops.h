@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The operations through which the conversion flow reads and changes the encoder dialog.
 // Everything the flow does to a dialog goes through here, so it runs the same against the
 // Qt dialog, the headless dialog of the console and library, and the tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flow/dispatcher.h"
 
 #include "common/maker.h"

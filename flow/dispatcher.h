@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a conversion in a dialog: the selected entry's rules, then its handler on the data,
 // then the converted string, the status line and the preview in its font.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flow/font_naming.h"
 
 #include "flow/installed_families.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Font names of the barcode font families: "VNL " + family word + height suffix + "A".
 #pragma once
 

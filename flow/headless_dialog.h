@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The encoder dialog without a window: the state of its controls as plain data. The
 // console front end runs the flow against it, and tests inspect what the flow did.
 #pragma once

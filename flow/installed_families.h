@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The installed font families, listed once at the first question and then looked up
 // without regard to letter case (fonts installed later are seen after a restart).
 #pragma once

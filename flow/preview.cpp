@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flow/preview.h"
 
 #include <string>

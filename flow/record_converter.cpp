@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flow/record_converter.h"
 
 #include <utility>

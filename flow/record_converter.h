@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Conversions without a window: one request run through the same flow as the dialog, or a
 // run of records of one entry, and everything the dialog would then show.
 #pragma once

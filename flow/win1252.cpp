@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flow/win1252.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text between Unicode and the 8-bit strings of the core, through Windows-1252, the code
 // page the fonts are laid out in. The five bytes Windows-1252 leaves unassigned map to the
 // C1 controls of the same value, so the mapping is one-to-one on all 256 bytes.

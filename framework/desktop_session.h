@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starting a windowed program. Without a desktop session, Qt's X11 platform ends the program
 // from inside QApplication's constructor with an abort and a core dump; here the program
 // says so in one line instead and ends with status 1.

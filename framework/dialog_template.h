@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Dialogs from templates, the way Windows builds them: one table of controls (id, kind,
 // caption, place in dialog units, style) becomes the dialog's widgets, created in table
 // order, which is also the tab order. Dialog units become pixels through the base units of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A static text that works as a link: drawn underlined in the link colour with a pointing
 // hand, it shows a tooltip and, when clicked (or Space/Enter while it has the focus),
 // opens its target with the desktop's default handler: a web address in the browser, a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The font families installed on this system, as the font database lists them (fonts added
 // to the application are included). Needs a QGuiApplication.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The multi-line edit of a dialog. Unlike a bare QPlainTextEdit it behaves as a dialog's
 // edit control: Tab moves the focus, Enter presses the dialog's default button (unless the
 // edit wants Return; Ctrl+Enter always starts a line), and its text goes to the clipboard

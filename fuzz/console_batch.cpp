@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The batch reader and converter of glyphmate-encode: any input gives exactly one output
 // line per input line, in order (LF or CR LF, a last line without one, a leading BOM), and
 // one "LINE: MESSAGE" per record that carried a message.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The CSV reader and writer of glyphmate-encode: a text that parses is written back field
 // for field and parses again to the same records; converting it keeps every field and adds
 // the three result columns to each record; a text that does not parse gives no output.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line of glyphmate-encode: the input is split at NUL bytes into arguments.
 // Whatever they are, parsing ends in settings the program can run with, or in an exit
 // status (0 for help and version, 2 for a usage error), never in a crash.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Codabar and Code 11 encoders on raw bytes.
 #include "symbologies/codabar_code11.h"
 #include "fuzz_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four Code 128 encoders on raw bytes.
 #include "symbologies/code128.h"
 #include "fuzz_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four Code 39 encoders on raw bytes.
 #include "symbologies/code39.h"
 #include "fuzz_check.h"

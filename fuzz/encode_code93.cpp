@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Code 93 encoder on raw bytes.
 #include "symbologies/code93.h"
 #include "fuzz_check.h"

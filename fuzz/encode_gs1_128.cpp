@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The GS1-128 encoder on raw bytes: data with a fault gives only its message, anything else
 // a symbol within 255 characters that reads back to the typed elements.
 #include "symbologies/gs1_128.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The MSI/Plessey encoder on raw bytes.
 #include "symbologies/msi_plessey.h"
 #include "fuzz_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Code 25 and Interleaved 2 of 5 encoders, with and without check digit, on raw bytes.
 #include "symbologies/two_of_five.h"
 #include "fuzz_check.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four UPC/EAN encoders and the add-on encoder on raw bytes: a symbol of the data's
 // digits when there are as many as the member takes, else the member's error text.
 #include <array>

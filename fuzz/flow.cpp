@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The conversion flow through the headless dialog, driven by random sequences of user
 // actions (type changes, box clicks, heights, data and supplement changes). After every
 // conversion the rules of the flow must hold: the string reads back to the kept data with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What every fuzz target checks of an encoder's result, and how it reports a finding:
 // it stops with a message on standard error, and libFuzzer keeps the input that did it.
 #pragma once

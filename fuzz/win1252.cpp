@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Windows-1252 mapping both ways: every byte string goes to UTF-8 and back unchanged,
 // and any text, well-formed or not, comes out as bytes that make the same trip.
 #include "flow/win1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The C interface over the conversion flow: each call runs the flow exactly as the dialog
 // does and copies what it showed into the caller's result.
 #include "library/glyphmate.h"

@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /* glyphmate.h: the Glyphmate encoder as a library.
  *
  * Turns data into the converted string that, typeset in a Varnel barcode font, draws the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // glyphmate.hpp: the C interface of glyphmate.h with C++ ownership: a converter that frees
 // itself and throws on a bad type, and results read as string views.
 #pragma once

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The Calc functions GLYPHMATE, GLYPHMATEFONT and GLYPHMATESTATUS over the glyphmate module.
 
 The module and libglyphmate travel inside the extension (glyphmate/ beside this file) and

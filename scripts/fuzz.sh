@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the libFuzzer targets (clang++, AddressSanitizer + UndefinedBehaviorSanitizer) and
 # runs each for the given number of seconds (default 20), from its seed corpus in
 # fuzz/corpus/<target>/. Usage: scripts/fuzz.sh [SECONDS [TARGET...]]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the GS1 AI table (symbologies/gs1_ai_table.inc) from a copy of the GS1 Barcode
 Syntax Dictionary, so that the program carries the table as data and reads no file at run time.
 

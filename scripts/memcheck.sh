@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs every test program of a build under valgrind's memcheck, the programs they start
 # (glyphmate-encode) included. Slow: a quarter of an hour or more. The build must be one
 # without the sanitizers, as scripts/test.sh makes it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the programs and starts Glyphmate.
 set -euo pipefail
 cd "$(dirname "$0")/.."

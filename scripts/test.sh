@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds everything and runs every test. With "sanitize" as argument: the same under ASan + UBSan.
 set -euo pipefail
 cd "$(dirname "$0")/.."

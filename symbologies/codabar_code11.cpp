@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "symbologies/codabar_code11.h"
 
 #include <string_view>

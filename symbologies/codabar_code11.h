@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Codabar (fixed start "A", stop "B", no check character) and Code 11 (check digit C, and K
 // for longer data), and the rules of their entries.
 #pragma once

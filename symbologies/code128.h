@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Code 128 in fixed code set A, B or C, and Auto, which chooses and changes code sets
 // itself, and the rules of the four entries. Every symbol value 0 to 105 has one glyph of
 // its own in the Code 128 fonts.

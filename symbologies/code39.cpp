@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "symbologies/code39.h"
 
 #include "encoding/full_ascii.h"

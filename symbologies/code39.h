@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Code 39 in the plain form, with its modulo 43 check character, in its Full ASCII form
 // (shift pairs) and for the Code 39 Extended font (one glyph per ASCII character); the
 // rules of the Code39 and Code39 Extended entries.

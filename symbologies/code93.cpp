@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "symbologies/code93.h"
 
 #include <string_view>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Code 93: the 43 native characters as one glyph each, every other ASCII character as a
 // shift glyph and a letter, always closed by the check characters C and K; the Code93 entry.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "symbologies/gs1_128.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GS1-128: GS1 element strings in a Code 128 symbol, drawn with the Code 128 font.
 #pragma once
 

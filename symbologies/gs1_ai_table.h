@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The GS1 Application Identifiers as data: one entry per AI or range of AIs, generated from
 // the GS1 Barcode Syntax Dictionary by scripts/gs1_table.py (Apache-2.0, see
 // gs1_ai_table.LICENSE). The static_asserts below guard what the checker relies on.

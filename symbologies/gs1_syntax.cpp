@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "symbologies/gs1_syntax.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GS1 element strings as typed: "(01)09501101530003(17)251231" or "[01]09501101530003[17]251231".
 // Parsing splits the text into AIs and their data; checking holds each element against the
 // AI table (character sets, lengths, linters) and the elements against each other (pairings).

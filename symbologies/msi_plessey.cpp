@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "symbologies/msi_plessey.h"
 
 #include <iterator>

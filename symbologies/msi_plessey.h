@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // MSI/Plessey: one glyph per digit and the modulo 10 check digit, always present; the rules
 // of its entry.
 #pragma once

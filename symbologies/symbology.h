@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a symbology unit gives the flow: its rules as data (the Symbol Notes and what
 // selecting it does to the option controls and flags, none of which depends on the data)
 // and its handler, which converts one record. The flow applies the rules once per run and

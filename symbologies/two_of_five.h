@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Code 25 (standard 2 of 5, one glyph per digit) and Interleaved 2 of 5 (one glyph per pair
 // of digits), each without and with the modulo 10 check digit; the rules of both entries.
 // Non-digits are dropped.

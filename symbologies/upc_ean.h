@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // UPC-A, UPC-E, EAN-13 and EAN-8 for the one retail font family: the modulo 10 check digit,
 // the UPC-E zero-suppression expansion, the four encoders and the rules of the four entries,
 // which take the add-on of upc_ean_addons.h.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The 2- and 5-digit add-on supplements of UPC and EAN, written in the same font as the
 // main symbol.
 #pragma once

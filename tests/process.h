@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs a program with arguments and optional standard input, and collects what it printed.
 #pragma once
 

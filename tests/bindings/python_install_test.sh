@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs libglyphmate and the Python module into a scratch prefix and runs the module's
 # tests from there: PYTHONPATH names the package folder, nothing names the library.
 # Arguments: the build tree, the python3 to use, the package folder relative to the prefix.

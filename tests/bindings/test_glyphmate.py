@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """The glyphmate Python module against glyphmate-encode: the same bytes for every type.
 
 Environment: GLYPHMATE_ENCODE, the glyphmate-encode to compare with; GLYPHMATE_PREFIX, when

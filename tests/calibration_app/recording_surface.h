@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A drawing surface that records what the renderer asks of it. Text is measured with fixed
 // metrics: each character is half the font height wide and each line 5/4 of it high, and
 // CR LF pairs are line breaks (a pair at either end makes an empty line).

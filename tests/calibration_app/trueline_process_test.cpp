@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built trueline, run from the command line as a user runs it, with no display; and
 // both windowed programs started where there is no desktop session.
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Trueline shell on the offscreen platform: start, the wizard, printing through the
 // view with a stand-in printer dialog, the about box, the links and the ways out.
 #include <QAbstractButton>

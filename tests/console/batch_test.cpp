@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // glyphmate-encode --batch and --csv, run as a user runs them, and the same records
 // through single mode and the library, which must agree byte for byte.
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built glyphmate-encode, run as a user runs it.
 #include <string>
 #include <vector>

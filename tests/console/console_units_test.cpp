@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pieces of the batch mode on their own: the CSV reader and writer, the column
 // lookup and the line reader.
 #include <unistd.h>

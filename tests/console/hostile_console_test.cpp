@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hostile input through glyphmate-encode as a script meets it: a million-character record,
 // every byte value, NUL in --data-hex, malformed UTF-8, files that are missing or cannot be
 // read, a broken CSV, and output nobody reads. No crash, no record lost, and the exit

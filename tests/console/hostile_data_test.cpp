@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Hostile data through the flow, for every symbology: a million characters, every byte
 // value alone and mixed. Whatever comes in, the conversion keeps every rule of the flow.
 #include <algorithm>

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # Runs the README's console examples and compares what they print, standard error included,
 # with what the README shows. An example is a "    $ COMMAND" line of an indented block; the
 # indented lines after it, up to the next command or the end of the block, are its output.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The encoder dialog as the user drives it: clicks and keys through QTest, never its slots.
 #include "encoder_app/glyphmate_dlg.h"
 

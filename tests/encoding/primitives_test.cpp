@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "encoding/primitives.h"
 
 #include <cstring>

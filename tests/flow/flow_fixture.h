@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A headless dialog as the encoder dialog opens, with a chosen set of installed fonts.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A headless dialog that also keeps the order of the operations the flow called, so tests
 // can check the steps of a handler.
 #pragma once

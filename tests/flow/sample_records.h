@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Records that reach every branch a handler has: valid and invalid data, GS1 element strings, digits of each
 // length the UPC/EAN entries count, quotes and commas, bytes above 0x7F, and data longer
 // than a converted string can hold.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "framework/installed_fonts.h"
 
 #include <QFontDatabase>

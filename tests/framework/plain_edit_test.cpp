@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "framework/plain_edit.h"
 
 #include <QClipboard>

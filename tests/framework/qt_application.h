@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One QApplication for a whole test program, made before the first test and removed after
 // the last (include this header in any test file that needs widgets). The tests run on the
 // offscreen platform that CTest sets through QT_QPA_PLATFORM.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A real font under a family name of the test's choosing: a copy of DejaVu Sans whose name
 // table fontTools rewrites, so tests can "install" e.g. a "VNL Code39MA" family with
 // QFontDatabase::addApplicationFont.

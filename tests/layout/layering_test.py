@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """The folders depend one way: each may include only from the folders listed for it, and
 the standard-library-only layers include no Qt. Usage: layering_test.py SOURCE_DIR"""
 import pathlib

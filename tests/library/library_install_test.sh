@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs libglyphmate and glyphmate-encode into a scratch prefix and uses them as a user
 # would: the README's C and Python examples, pkg-config, find_package, the manual page.
 # Arguments: the build tree, the source tree, and 1 when built with the sanitizers.

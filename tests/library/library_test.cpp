@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The C interface of libglyphmate: the same results as the flow, errors reported, the
 // caller's buffers respected, and no state shared between records or threads.
 #include <glyphmate.h>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Fills a Calc sheet with GLYPHMATE, GLYPHMATESTATUS and GLYPHMATEFONT over sample records
 of every type and compares every computed cell with glyphmate-encode --json.
 

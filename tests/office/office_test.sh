@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the project's glyphmate.oxt into a scratch prefix, adds it from there with unopkg
 # to a private LibreOffice setup, starts a headless LibreOffice on it and lets calc_check.py
 # compare the Calc functions with glyphmate-encode. No libglyphmate is installed anywhere

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "symbologies/code128.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GS1-128: the exact symbol for each kind of element string, and the exact message for each
 // kind of fault.
 #include <gtest/gtest.h>

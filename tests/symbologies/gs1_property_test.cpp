@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Generated valid element strings: each symbol reads back to what a scanner should send, and
 // none takes more symbol characters than zint's GS1-128 for the same data.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the Code 93, Codabar, Code 11, Code 25, ITF and MSI/Plessey handlers share: the step
 // order, what they do to the option controls and flags, how the flags carry over to the next
 // symbology, and the message for data cut at 255 characters.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "symbologies/two_of_five.h"
 
 #include <gtest/gtest.h>

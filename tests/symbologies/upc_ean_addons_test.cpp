@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "symbologies/upc_ean_addons.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "symbologies/upc_ean.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Faults that the verifier, the property tests and the fuzzers found, each pinned by the
 // input that showed it.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "verify/flow_check.h"
 
 #include <algorithm>

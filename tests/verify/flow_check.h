@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules every conversion of the flow must keep, checked from outside: the converted
 // string read back (read_back.h) carries the user's data as the symbology's encoder keeps
 // it, the status line says what the handler must say, the option controls and flags are

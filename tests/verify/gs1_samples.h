@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Generated GS1 element strings that the checker must accept, and how a user types them;
 // shared by the GS1-128 property tests and the flow's.
 #pragma once

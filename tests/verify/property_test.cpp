@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Property tests over the whole flow: for every symbology, many generated inputs (valid and
 // invalid data, every option combination) must give strings that read back to the data
 // the encoder keeps, with right checks, within 255 characters, the same every time, with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "verify/read_back.h"
 
 #include <array>

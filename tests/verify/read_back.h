@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads a converted string back as a scanner reads the printed symbol: through the glyph
 // layout of the symbology's font into symbol values, every check character recomputed by
 // the published standard, and out comes the data the symbol carries.

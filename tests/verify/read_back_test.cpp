@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The verifier must accept the worked examples of every symbology and reject the same
 // strings with a corrupted check character: otherwise the property tests prove nothing.
 #include "verify/read_back.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "verify/user_actions.h"
 
 #include "flow/catalogue.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What a user can do to the encoder dialog, one action at a time, as the flow sees it: the
 // sequence tests and the flow fuzz target drive a headless dialog with these.
 #pragma once

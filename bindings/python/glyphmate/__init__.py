@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 """Glyphmate for Python: turns data into the text that, typeset in a Varnel barcode font,
 draws the symbol.
 
