@@ -56,6 +56,13 @@ public:
     }
     bool append(char glyph, std::size_t limit = kMaxConverted) { return append({&glyph, 1}, limit); }
 
+    // Writes glyph and keeps it only when keep is true: no branch on data the loops
+    // cannot predict. The string must not be full.
+    void append_if(char glyph, bool keep) {
+        text_[size_] = glyph;
+        size_ += keep ? 1 : 0;
+    }
+
 private:
     char text_[kMaxConverted];
     std::size_t size_ = 0;

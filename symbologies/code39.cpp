@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "symbologies/code39.h"
 
+#include <array>
+
 #include "encoding/full_ascii.h"
 #include "encoding/primitives.h"
 
@@ -18,11 +20,19 @@ static_assert(sizeof kPlainSet - 1 == 43 && sizeof kValueSet - 1 == 43 && sizeof
 static_assert(sizeof kPairSet - 1 == 39 && sizeof kPairGlyphs - 1 == 39);
 static_assert(sizeof kCode39AcceptedSet - 1 == 43);
 
-constexpr SetIndex kPlainIndex(kPlainSet), kValueIndex(kValueSet), kPairIndex(kPairSet), kAcceptedIndex(kCode39AcceptedSet);
+constexpr SetIndex kValueIndex(kValueSet), kPairIndex(kPairSet), kAcceptedIndex(kCode39AcceptedSet);
 
 constexpr char kSpaceGlyph = '=';
 constexpr unsigned char kExtendedStar = 0xF4, kExtendedEquals = 0xF0, kExtendedOpen = 0xF1,
                         kExtendedClose = 0xF2, kExtendedDel = 0xE0, kExtendedControl = 192;
+
+// The plain form's glyph of every byte, or NUL where it has none.
+constexpr std::array<char, 256> kPlainGlyph = [] {
+    std::array<char, 256> glyphs{};
+    for (const char* c = kPlainSet; *c != '\0'; ++c)
+        glyphs[static_cast<unsigned char>(*c)] = *c == ' ' ? kSpaceGlyph : *c;
+    return glyphs;
+}();
 
 // Room for the data part once the start and stop (and check) glyphs are counted.
 constexpr std::size_t kRoomStartStop = kMaxConverted - 2;
@@ -46,9 +56,14 @@ char extended_glyph(unsigned char c) {
 const char* code39_plain(const char* data) {
     Glyphs part;
     bool truncated = false;
-    for (const char* p = data; *p != '\0' && !truncated; ++p) {
-        if (kPlainIndex(*p) < 0) continue;
-        truncated = !part.append(*p == ' ' ? kSpaceGlyph : *p, kRoomStartStop);
+    for (const char* p = data; *p != '\0'; ++p) {
+        const char glyph = kPlainGlyph[static_cast<unsigned char>(*p)];
+        if (part.size() == kRoomStartStop) {
+            if (glyph == '\0') continue;
+            truncated = true;
+            break;
+        }
+        part.append_if(glyph, glyph != '\0');
     }
     return return_symbol("*", part.view(), "*", truncated);
 }
