@@ -63,10 +63,14 @@ bool append_in_set(Glyphs& out, const char* data, const SetIndex& set, std::size
 }
 
 int weighted_check(std::string_view part, const char* set, int cycle, int modulus) {
+    return weighted_check(part, SetIndex(set), cycle, modulus);
+}
+
+int weighted_check(std::string_view part, const SetIndex& set, int cycle, int modulus) {
     int sum = 0;
     int weight = 1;
     for (auto it = part.rbegin(); it != part.rend(); ++it) {
-        sum = (sum + char_index(set, *it) * weight) % modulus;
+        sum = (sum + set(*it) * weight) % modulus;
         weight = weight == cycle ? 1 : weight + 1;
     }
     return sum;

@@ -88,6 +88,7 @@ bool append_in_set(Glyphs& out, const char* data, const SetIndex& set, std::size
 // The modulo check sum of a symbol part from its right end: each character's value is its
 // position in set, the weights run 1, 2, ..., cycle and then start again at 1.
 int weighted_check(std::string_view part, const char* set, int cycle, int modulus);
+int weighted_check(std::string_view part, const SetIndex& set, int cycle, int modulus);
 
 // The modulo 10 check digit ('0' to '9') of the digits of text, weights 3, 1, 3, ... from
 // the right; other characters are skipped.

@@ -25,7 +25,7 @@ constexpr std::size_t kCode11Room = kMaxConverted - 4;
 
 // The standard Code 11 check digit over part: weights 1..cycle from the right end, repeating.
 char code11_check(std::string_view part, int cycle) {
-    return kCode11Set[weighted_check(part, kCode11Set, cycle, kCode11Modulus)];
+    return kCode11Set[weighted_check(part, kCode11Index, cycle, kCode11Modulus)];
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ constexpr char kCheckGlyphs[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ-.=$/+%@#^&
 
 static_assert(sizeof kValueSet - 1 == 43 && sizeof kGlyphTable - 1 == 43);
 static_assert(sizeof kCheckGlyphs - 1 == 47);
-constexpr SetIndex kValueIndex(kValueSet);
+constexpr SetIndex kValueIndex(kValueSet), kCheckIndex(kCheckGlyphs);
 
 // The shift named by the shared full-ASCII table, as the Code 93 font draws it.
 char shift_glyph(char shift) {
@@ -50,8 +50,8 @@ const char* code93_encode(const char* data) {
             truncated = !part.append({pair, 2}, kRoomForData);
         }
     }
-    part.append(kCheckGlyphs[weighted_check(part.view(), kCheckGlyphs, kWeightCycleC, kModulus)]);
-    part.append(kCheckGlyphs[weighted_check(part.view(), kCheckGlyphs, kWeightCycleK, kModulus)]);
+    part.append(kCheckGlyphs[weighted_check(part.view(), kCheckIndex, kWeightCycleC, kModulus)]);
+    part.append(kCheckGlyphs[weighted_check(part.view(), kCheckIndex, kWeightCycleK, kModulus)]);
     return return_symbol("[", part.view(), "]|", truncated);
 }
 
