@@ -39,7 +39,7 @@ for path in \
   grep -qxF "$path" <<<"$contents" || fail "the package lacks $path"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libfontconfig1 libstdc++6; do
+for library in libqt6widgets6 libfontconfig1 libstdc++6 python3:any; do
   [[ $depends == *"$library"* ]] || fail "Depends lacks $library: $depends"
 done
 dpkg-deb -I "$deb" triggers | grep -qx 'activate-noawait ldconfig' || fail "no ldconfig trigger"
