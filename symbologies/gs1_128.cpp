@@ -6,9 +6,10 @@
 #include <limits>
 #include <utility>
 
-#include "symbologies/code128.h"
 #include "encoding/primitives.h"
+#include "symbologies/code128.h"
 #include "symbologies/gs1_syntax.h"
+#include "symbologies/symbology.h"
 
 namespace varnel {
 
@@ -17,7 +18,6 @@ namespace gs1 {
 namespace {
 
 constexpr char kFnc1Mark = '\xC7';  // FNC1's place in the text the planner reads
-constexpr std::string_view kTooLong = "Data too long: only the part that fits in 255 characters was encoded.";
 
 enum Set : int { A, B, C };
 constexpr int kSets = 3;
@@ -154,7 +154,7 @@ void encode_gs1_128(std::string_view data, Gs1Encoded& out) {
     for (std::size_t i = 0; i < kept; ++i) out.human_readable += "(" + parsed.elements[i].ai + ")" + parsed.elements[i].value;
     if (kept < parsed.elements.size()) {
         out.truncated = true;
-        out.status = gs1::kTooLong;
+        out.status = glyphmate::kDataTooLong;
     }
 }
 
