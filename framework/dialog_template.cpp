@@ -124,14 +124,11 @@ QWidget* make_control(QDialog& dialog, const ControlTemplate& c, const QRect& pl
     }
     case ControlKind::Edit: {
         if (c.style & kMultiline) {
-            auto* edit = new PlainEdit(&dialog);
-            edit->setReadOnly((c.style & kReadOnly) != 0);
-            edit->set_wants_return((c.style & kWantReturn) != 0);
+            auto* edit = new PlainEdit(&dialog);  // Enter presses the default button
             if (!(c.style & kBorder)) edit->setFrameShape(QFrame::NoFrame);
             return edit;
         }
         auto* edit = new QLineEdit(&dialog);
-        edit->setReadOnly((c.style & kReadOnly) != 0);
         edit->setFrame((c.style & kBorder) != 0);
         return edit;
     }

@@ -65,10 +65,8 @@ enum ControlStyle : unsigned {
     kCentreVertically = 1u << 3,  // text on one line, centred vertically
     kMultiline = 1u << 4,         // edit: multi-line; check box, radio, push button: caption may wrap
     kBorder = 1u << 5,            // edit and list: framed
-    kReadOnly = 1u << 6,          // edit
-    kWantReturn = 1u << 7,        // multi-line edit: Enter starts a line (else it presses the default button)
-    kDefault = 1u << 8,           // push button: the dialog's default button
-    kVScroll = 1u << 9,           // list: vertical scroll bar (as needed)
+    kDefault = 1u << 6,           // push button: the dialog's default button
+    kVScroll = 1u << 7,           // list: vertical scroll bar (as needed)
 };
 
 // Window styles of the dialog itself (bit flags).
