@@ -9,6 +9,14 @@
 namespace test {
 
 // Bytes from hex pairs separated by spaces: bytes("C9 41 42") is "\xC9" "AB".
+// A display name as a test name: its letters and digits ("MSI/Plessey" gives "MSIPlessey").
+inline std::string test_name(std::string_view name) {
+    std::string out;
+    for (char c : name)
+        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) out += c;
+    return out;
+}
+
 inline std::string bytes(std::string_view hex) {
     std::istringstream in{std::string(hex)};
     std::string out;

@@ -146,11 +146,6 @@ TEST_P(HostileData, EveryByteAloneAndMixed) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, HostileData, testing::Range<std::size_t>(0, kCatalogue.size()),
-                         [](const auto& info) {
-                             std::string name;
-                             for (char c : kCatalogue[info.param].name)
-                                 if (std::isalnum(static_cast<unsigned char>(c))) name += c;
-                             return name;
-                         });
+                         [](const auto& info) { return test::test_name(kCatalogue[info.param].name); });
 
 }  // namespace
