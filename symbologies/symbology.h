@@ -65,7 +65,7 @@ inline constexpr std::string_view kDataTooLong =
     "Data too long: only the part that fits in 255 characters was encoded.";
 
 // One record as the handler gets it: data and supplement are NUL-terminated bytes of the
-// fonts' code page, with no NUL inside.
+// fonts' code page (the front ends leave a NUL out and report it; the core stops at one).
 struct Record {
     const char* data;
     std::size_t size;
