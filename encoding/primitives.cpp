@@ -41,29 +41,10 @@ int append_char(char* s, char c) {
     return static_cast<int>(len + 1);
 }
 
-bool append_glyphs(char* s, std::string_view glyphs, std::size_t limit) {
-    std::size_t len = std::strlen(s);
-    if (limit > kMaxConverted) limit = kMaxConverted;
-    if (len + glyphs.size() > limit) return false;
-    for (char g : glyphs) s[len++] = g;  // one glyph or a pair: a loop beats a call
-    s[len] = '\0';
-    return true;
-}
-
-bool append_in_set(char* s, const char* data, const char* set, std::size_t limit) {
-    for (const char* p = data; *p != '\0'; ++p)
-        if (char_index(set, *p) >= 0 && !append_glyphs(s, {p, 1}, limit)) return true;
-    return false;
-}
-
 bool append_in_set(Glyphs& out, const char* data, const SetIndex& set, std::size_t limit) {
     for (const char* p = data; *p != '\0'; ++p)
         if (set(*p) >= 0 && !out.append(*p, limit)) return true;
     return false;
-}
-
-int weighted_check(std::string_view part, const char* set, int cycle, int modulus) {
-    return weighted_check(part, SetIndex(set), cycle, modulus);
 }
 
 int weighted_check(std::string_view part, const SetIndex& set, int cycle, int modulus) {

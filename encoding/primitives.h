@@ -75,19 +75,12 @@ int insert_char(char* s, char c, std::size_t pos);
 // Appends c; the new length, or -1 with the string unchanged when it already holds 255.
 int append_char(char* s, char c);
 
-// Appends the whole run of glyphs when the string then stays within limit characters;
-// otherwise leaves the string unchanged and returns false. One symbol character is
-// written by one call, so the limit never splits a pair.
-bool append_glyphs(char* s, std::string_view glyphs, std::size_t limit);
-
 // Appends the characters of data that occur in set, in order, while the string stays
 // within limit characters; true when some were left out at the limit.
-bool append_in_set(char* s, const char* data, const char* set, std::size_t limit);
 bool append_in_set(Glyphs& out, const char* data, const SetIndex& set, std::size_t limit);
 
 // The modulo check sum of a symbol part from its right end: each character's value is its
 // position in set, the weights run 1, 2, ..., cycle and then start again at 1.
-int weighted_check(std::string_view part, const char* set, int cycle, int modulus);
 int weighted_check(std::string_view part, const SetIndex& set, int cycle, int modulus);
 
 // The modulo 10 check digit ('0' to '9') of the digits of text, weights 3, 1, 3, ... from

@@ -28,12 +28,12 @@ def _load_glyphmate():
     if name in sys.modules:
         return sys.modules[name]
     package = os.path.join(os.path.dirname(os.path.abspath(__file__)), "glyphmate")
-    spec = importlib.util.spec_from_file_location(name, os.path.join(package, "__init__.py"),
-                                                  submodule_search_locations=[package])
-    module = importlib.util.module_from_spec(spec)
+    found = importlib.util.spec_from_file_location(name, os.path.join(package, "__init__.py"),
+                                                   submodule_search_locations=[package])
+    module = importlib.util.module_from_spec(found)
     sys.modules[name] = module  # before running it: its relative import looks it up
     try:
-        spec.loader.exec_module(module)
+        found.loader.exec_module(module)
     except BaseException:
         del sys.modules[name]
         raise

@@ -52,13 +52,13 @@ TEST(InsertChar, LeavesAFullStringAsItWas) {
 }
 
 TEST(AppendGlyphs, NeverSplitsARunAtTheLimit) {
-    WorkBuffer b;
-    std::memcpy(b.text, filled(252).c_str(), 252);
-    EXPECT_TRUE(append_glyphs(b.text, "$A", 254));
-    EXPECT_FALSE(append_glyphs(b.text, "$B", 255));  // only one place left
+    Glyphs b;
+    b.append(filled(252));
+    EXPECT_TRUE(b.append("$A", 254));
+    EXPECT_FALSE(b.append("$B", 255));  // only one place left
     EXPECT_EQ(b.size(), 254u);
-    EXPECT_TRUE(append_glyphs(b.text, "!", 255));
-    EXPECT_FALSE(append_glyphs(b.text, "!", 1000));  // a limit past the buffer is the buffer's
+    EXPECT_TRUE(b.append("!", 255));
+    EXPECT_FALSE(b.append("!", 1000));  // a limit past the buffer is the buffer's
     EXPECT_EQ(b.size(), 255u);
 }
 
@@ -109,17 +109,19 @@ TEST(ResultBuffer, RecordsWhetherTheEncoderCutTheData) {
 namespace {
 
 TEST(AppendInSet, KeepsTheSetsCharactersWhileTheyFit) {
-    varnel::WorkBuffer b;
-    EXPECT_FALSE(varnel::append_in_set(b.text, "1a2-3", "0123456789", 255));
-    EXPECT_STREQ(b.text, "123");
-    EXPECT_TRUE(varnel::append_in_set(b.text, "4567", "0123456789", 5));  // "67" left out
-    EXPECT_STREQ(b.text, "12345");
+    varnel::Glyphs b;
+    constexpr varnel::SetIndex kDigitIndex(varnel::kDigits);
+    EXPECT_FALSE(varnel::append_in_set(b, "1a2-3", kDigitIndex, 255));
+    EXPECT_EQ(b.view(), "123");
+    EXPECT_TRUE(varnel::append_in_set(b, "4567", kDigitIndex, 5));  // "67" left out
+    EXPECT_EQ(b.view(), "12345");
 }
 
 TEST(WeightedCheck, WeightsFromTheRightStartAgainAfterTheCycle) {
-    EXPECT_EQ(varnel::weighted_check("123", "0123456789", 2, 100), 8);  // 3x1 + 2x2 + 1x1
-    EXPECT_EQ(varnel::weighted_check("99", "0123456789", 10, 11), 5);   // (9x1 + 9x2) mod 11 = 27 mod 11
-    EXPECT_EQ(varnel::weighted_check("", "0123456789", 10, 11), 0);
+    constexpr varnel::SetIndex kDigitIndex(varnel::kDigits);
+    EXPECT_EQ(varnel::weighted_check("123", kDigitIndex, 2, 100), 8);  // 3x1 + 2x2 + 1x1
+    EXPECT_EQ(varnel::weighted_check("99", kDigitIndex, 10, 11), 5);   // (9x1 + 9x2) mod 11 = 27 mod 11
+    EXPECT_EQ(varnel::weighted_check("", kDigitIndex, 10, 11), 0);
 }
 
 }  // namespace
