@@ -67,65 +67,41 @@ constexpr SetIndex kSetAIndex(code128_set_a.data()), kSetBIndex(code128_set_b.da
 constexpr unsigned char kFnc1Glyph = 0xC7;
 constexpr unsigned char kShiftGlyph = 0xC3, kCodeBGlyph = 0xC5;
 
-// Room for the data glyphs once start, check, stop and closing glyphs are counted.
-constexpr std::size_t kRoomData = kMaxConverted - 4;
+// A fixed set writes the ASCII bytes it has and the function bytes 0xC1 to 0xC7 as the
+// values 96 to 102 they type.
+int fixed_value(Code128Set set, const SetIndex& accepted, unsigned char x) {
+    if (accepted(static_cast<char>(x)) < 0) return -1;
+    return x >= 0xC1 ? x - 0x61 : code128_value(set, x);
+}
+int set_a_value(unsigned char x) { return fixed_value(Code128Set::A, kSetAIndex, x); }
+int set_b_value(unsigned char x) { return fixed_value(Code128Set::B, kSetBIndex, x); }
 
-int set_a_value(unsigned char x) {
-    if (kSetAIndex(static_cast<char>(x)) < 0) return -1;
-    if (x >= 0x20 && x <= 0x5F) return x - 0x20;  // 0 to 63
-    if (x <= 0x1F) return x + 64;                 // 65 to 95
-    return x - 0x61;                              // 96 to 102
+}  // namespace
+
+bool Code128Writer::put_unit(std::array<int, 2> values, std::size_t count) {
+    if (truncated_) return false;
+    if (size_ + count > kRoomData) {
+        truncated_ = true;
+        return false;
+    }
+    for (std::size_t i = 0; i < count; ++i) {
+        glyphs_[size_++] = static_cast<char>(glyph_of(values[i]));
+        sum_ += static_cast<int>(size_) * values[i];  // weights 1, 2, ... by position
+    }
+    return true;
 }
 
-int set_b_value(unsigned char x) {
-    if (kSetBIndex(static_cast<char>(x)) < 0) return -1;
-    return x <= 0x7F ? x - 0x20 : x - 0x61;  // 0 to 95, 96 to 102
+const char* Code128Writer::finish() const {
+    const char start[] = {static_cast<char>(glyph_of(start_)), '\0'};
+    const char tail[] = {static_cast<char>(glyph_of(sum_ % 103)), static_cast<char>(kCode128Stop),
+                         static_cast<char>(kCode128Closing), '\0'};
+    return return_symbol(start, {glyphs_, size_}, tail, truncated_);
 }
 
-// The data glyphs of one symbol and its check sum. Each put is one unit (a symbol
-// character, or a code change with the character it is for) that is written whole or,
-// at the length limit, not at all: then the symbol takes no more data.
-class SymbolWriter {
-public:
-    explicit SymbolWriter(int start_value) : start_(start_value), sum_(start_value) {}
-
-    bool truncated() const { return truncated_; }
-    bool fits(std::size_t glyphs) const { return !truncated_ && size_ + glyphs <= kRoomData; }
-
-    bool put(int value) { return put_unit({value, 0}, 1); }
-    bool put(int first, int second) { return put_unit({first, second}, 2); }
-
-    // Start, data, check, stop and closing glyphs, through the result buffer.
-    const char* finish() const {
-        const char start[] = {static_cast<char>(glyph_of(start_)), '\0'};
-        const char tail[] = {static_cast<char>(glyph_of(sum_ % 103)), static_cast<char>(kCode128Stop),
-                             static_cast<char>(kCode128Closing), '\0'};
-        return return_symbol(start, {glyphs_, size_}, tail, truncated_);
-    }
-
-private:
-    bool put_unit(std::array<int, 2> values, std::size_t count) {
-        if (truncated_) return false;
-        if (size_ + count > kRoomData) {
-            truncated_ = true;
-            return false;
-        }
-        for (std::size_t i = 0; i < count; ++i) {
-            glyphs_[size_++] = static_cast<char>(glyph_of(values[i]));
-            sum_ += static_cast<int>(size_) * values[i];  // weights 1, 2, ... by position
-        }
-        return true;
-    }
-
-    int start_;
-    int sum_;
-    std::size_t size_ = 0;
-    bool truncated_ = false;
-    char glyphs_[kRoomData];
-};
+namespace {
 
 const char* encode_fixed(const char* data, int start_value, int (*value_of)(unsigned char)) {
-    SymbolWriter symbol(start_value);
+    Code128Writer symbol(start_value);
     for (const char* p = data; *p != '\0' && !symbol.truncated(); ++p) {
         const int v = value_of(static_cast<unsigned char>(*p));
         if (v >= 0) symbol.put(v);
@@ -133,30 +109,12 @@ const char* encode_fixed(const char* data, int start_value, int (*value_of)(unsi
     return symbol.finish();
 }
 
-enum class CodeSet { A, B, C };
+using enum Code128Set;
 
-CodeSet auto_start(const char* data, std::size_t n) {
-    if (n > 4 && is_digit(data[0]) && is_digit(data[1]) && is_digit(data[2]) && is_digit(data[3])) return CodeSet::C;
+Code128Set auto_start(const char* data, std::size_t n) {
+    if (n > 4 && is_digit(data[0]) && is_digit(data[1]) && is_digit(data[2]) && is_digit(data[3])) return C;
     const auto x = static_cast<unsigned char>(data[0]);
-    return x >= 0x20 && x <= 0x7F ? CodeSet::B : CodeSet::A;  // DEL too is written in set B
-}
-
-int start_value(CodeSet set) {
-    switch (set) {
-        case CodeSet::A: return kCode128StartA;
-        case CodeSet::B: return kCode128StartB;
-        case CodeSet::C: return kCode128StartC;
-    }
-    return kCode128StartA;
-}
-
-int change_to(CodeSet set) {
-    switch (set) {
-        case CodeSet::A: return kCode128CodeA;
-        case CodeSet::B: return kCode128CodeB;
-        case CodeSet::C: return kCode128CodeC;
-    }
-    return kCode128CodeA;
+    return x >= 0x20 && x <= 0x7F ? B : A;  // DEL too is written in set B
 }
 
 }  // namespace
@@ -166,7 +124,7 @@ const char* encode_code128a(const char* data) { return encode_fixed(data, kCode1
 const char* encode_code128b(const char* data) { return encode_fixed(data, kCode128StartB, set_b_value); }
 
 const char* encode_code128c(const char* data) {
-    SymbolWriter symbol(kCode128StartC);
+    Code128Writer symbol(kCode128StartC);
     const char* p = data;
     while (*p != '\0' && !symbol.truncated()) {
         if (static_cast<unsigned char>(*p) == kFnc1Glyph) {
@@ -196,17 +154,17 @@ const char* encode_code128c(const char* data) {
 
 const char* encode_code128auto(const char* data) {
     const std::size_t n = std::strlen(data);
-    CodeSet set = auto_start(data, n);
-    SymbolWriter symbol(start_value(set));
+    Code128Set set = auto_start(data, n);
+    Code128Writer symbol(code128_start(set));
 
     // Writes value (none when negative) in the target set, changing to it first. A byte
     // without a value leaves its CODE A alone, and where even that does not fit, nothing:
     // it carries no data, so leaving it out cuts none.
-    auto put_in = [&](CodeSet target, int value) {
+    auto put_in = [&](Code128Set target, int value) {
         const bool change = set != target;
         if (value < 0) {
-            if (change && symbol.fits(1) && symbol.put(change_to(target))) set = target;
-        } else if (change ? symbol.put(change_to(target), value) : symbol.put(value)) {
+            if (change && symbol.fits(1) && symbol.put(code128_change_to(target))) set = target;
+        } else if (change ? symbol.put(code128_change_to(target), value) : symbol.put(value)) {
             set = target;
         }
     };
@@ -222,10 +180,10 @@ const char* encode_code128auto(const char* data) {
         if (x >= 0x20 && x <= 0x7F && !is_digit(static_cast<char>(x))) {
             // Most data: a printable character, in set A when that is the set and it has
             // the character, else in set B (the last two branches below, taken early).
-            if (set == CodeSet::A && x > 0x20 && x < 0x60)
-                put_in(CodeSet::A, x - 0x20);
+            if (set == A && x > 0x20 && x < 0x60)
+                put_in(A, x - 0x20);
             else
-                put_in(CodeSet::B, x - 0x20);
+                put_in(B, x - 0x20);
             ++i;
         } else if (x == kFnc1Glyph) {
             symbol.put(kCode128Fnc1);
@@ -233,16 +191,16 @@ const char* encode_code128auto(const char* data) {
         } else if (x >= kShiftGlyph && x <= kCodeBGlyph) {
             ++i;  // SHIFT, CODE C, CODE B would change the set behind Auto's back
         } else if (i + 3 < n && digits_at(i, 3)) {
-            put_in(CodeSet::C, pair_at(i));  // a run of digits with more after it
+            put_in(C, pair_at(i));  // a run of digits with more after it
             i += 2;
-        } else if (set == CodeSet::C && digits_at(i, 2)) {
-            put_in(CodeSet::C, pair_at(i));  // the last pair of a run
+        } else if (set == C && digits_at(i, 2)) {
+            put_in(C, pair_at(i));  // the last pair of a run
             i += 2;
-        } else if (x <= 0x1F || x >= 0x80 || (set == CodeSet::A && x > 0x20 && x < 0x60)) {
-            put_in(CodeSet::A, set_a_value(x));  // a byte without a value still leaves its CODE A
+        } else if (x <= 0x1F || x >= 0x80 || (set == A && x > 0x20 && x < 0x60)) {
+            put_in(A, set_a_value(x));  // a byte without a value still leaves its CODE A
             ++i;
         } else {
-            put_in(CodeSet::B, x - 0x20);  // 0x20 to 0x7F
+            put_in(B, x - 0x20);  // 0x20 to 0x7F
             ++i;
         }
     }

@@ -5,6 +5,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+
+#include "encoding/primitives.h"
 
 #include "symbologies/symbology.h"
 
@@ -25,6 +28,52 @@ inline constexpr std::array<char, kCode128Values> code128_glyphs = [] {
 inline constexpr int kCode128CodeC = 99, kCode128CodeB = 100, kCode128CodeA = 101, kCode128Fnc1 = 102;
 inline constexpr int kCode128StartA = 103, kCode128StartB = 104, kCode128StartC = 105;
 inline constexpr unsigned char kCode128Stop = 0xCB, kCode128Closing = 0xCD;
+
+enum class Code128Set { A, B, C };
+
+// The value of an ASCII byte in set A or B, or -1 where the set lacks it (set C and
+// function bytes have none).
+constexpr int code128_value(Code128Set set, unsigned char x) {
+    if (set == Code128Set::A) return x < 0x20 ? x + 64 : x < 0x60 ? x - 0x20 : -1;
+    if (set == Code128Set::B) return x >= 0x20 && x < 0x80 ? x - 0x20 : -1;
+    return -1;
+}
+constexpr int code128_start(Code128Set set) {
+    return set == Code128Set::A ? kCode128StartA : set == Code128Set::B ? kCode128StartB : kCode128StartC;
+}
+constexpr int code128_change_to(Code128Set set) {
+    return set == Code128Set::A ? kCode128CodeA : set == Code128Set::B ? kCode128CodeB : kCode128CodeC;
+}
+
+// Writes one symbol: the start, the data glyphs with their mod-103 check sum, then check,
+// stop and closing glyphs. Each put is one unit (a symbol character, or a code change with
+// the character it is for) that is written whole or, at the length limit, not at all:
+// then the symbol takes no more data.
+class Code128Writer {
+public:
+    explicit Code128Writer(int start_value) : start_(start_value), sum_(start_value) {}
+
+    bool truncated() const { return truncated_; }
+    bool fits(std::size_t glyphs) const { return !truncated_ && size_ + glyphs <= kRoomData; }
+
+    bool put(int value) { return put_unit({value, 0}, 1); }
+    bool put(int first, int second) { return put_unit({first, second}, 2); }
+
+    // The whole symbol, through the result buffer.
+    const char* finish() const;
+
+private:
+    // Room for the data glyphs once start, check, stop and closing glyphs are counted.
+    static constexpr std::size_t kRoomData = kMaxConverted - 4;
+
+    bool put_unit(std::array<int, 2> values, std::size_t count);
+
+    int start_;
+    int sum_;
+    std::size_t size_ = 0;
+    bool truncated_ = false;
+    char glyphs_[kRoomData];
+};
 
 const char* encode_code128a(const char* data);
 const char* encode_code128b(const char* data);

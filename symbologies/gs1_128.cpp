@@ -25,15 +25,10 @@ constexpr int kShift = 98;
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-// The value of byte x in set A or B, or -1 when the set lacks it.
-int value_in(int set, char x) {
-    const auto b = static_cast<unsigned char>(x);
-    if (set == A) return b < 0x20 ? b + 64 : b < 0x60 ? b - 0x20 : -1;
-    return b >= 0x20 && b < 0x80 ? b - 0x20 : -1;
-}
-
-int start_of(int set) { return set == A ? kCode128StartA : set == B ? kCode128StartB : kCode128StartC; }
-int code_to(int set) { return set == A ? kCode128CodeA : set == B ? kCode128CodeB : kCode128CodeC; }
+constexpr Code128Set kCode128Sets[kSets] = {Code128Set::A, Code128Set::B, Code128Set::C};
+int value_in(int set, char x) { return code128_value(kCode128Sets[set], static_cast<unsigned char>(x)); }
+int start_of(int set) { return code128_start(kCode128Sets[set]); }
+int code_to(int set) { return code128_change_to(kCode128Sets[set]); }
 
 // How a state was reached: by a code change at the same place, or by writing the next
 // `step` bytes (with a SHIFT before them when shifted).
@@ -143,14 +138,9 @@ void encode_gs1_128(std::string_view data, Gs1Encoded& out) {
         values = gs1::plan_code128(text);
         if (values.size() <= room) break;
     }
-    int sum = values[0];
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        out.converted += code128_glyphs[static_cast<std::size_t>(values[i])];
-        if (i > 0) sum += static_cast<int>(i) * values[i];
-    }
-    out.converted += code128_glyphs[static_cast<std::size_t>(sum % 103)];
-    out.converted += static_cast<char>(kCode128Stop);
-    out.converted += static_cast<char>(kCode128Closing);
+    Code128Writer symbol(values[0]);
+    for (std::size_t i = 1; i < values.size(); ++i) symbol.put(values[i]);
+    out.converted = symbol.finish();
     for (std::size_t i = 0; i < kept; ++i) out.human_readable += "(" + parsed.elements[i].ai + ")" + parsed.elements[i].value;
     if (kept < parsed.elements.size()) {
         out.truncated = true;
