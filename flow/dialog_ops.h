@@ -48,6 +48,17 @@ public:
 
     // Whether a font family of this name is installed, compared without regard to case.
     virtual bool font_family_installed(std::string_view family) = 0;
+
+    // What the flow keeps between conversions: the flags as the user chose them and as it
+    // last showed them in the boxes, so that a flag one symbology forces stays the user's
+    // own choice for the others.
+    struct UserChoice {
+        OptionRecord chosen, shown;
+    };
+    UserChoice& user_choice() { return user_choice_; }
+
+private:
+    UserChoice user_choice_;
 };
 
 }  // namespace varnel::glyphmate

@@ -1,52 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include "flow/dispatcher.h"
 
-#include "common/maker.h"
-#include "flow/font_naming.h"
+#include "flow/conversion.h"
 #include "flow/preview.h"
 
 namespace varnel::glyphmate {
 
 namespace {
 
-void force(bool& flag, Set rule) {
-    if (rule != Set::Keep) flag = rule == Set::On;
+// A box that shows other than the flow last showed in it was clicked by the user; the others
+// keep the user's choice, whatever a rule showed in them since.
+void take_clicks(DialogOps::UserChoice& user, const OptionRecord& read) {
+    OptionRecord& chosen = user.chosen;
+    if (read.full_ascii != user.shown.full_ascii) chosen.full_ascii = read.full_ascii;
+    if (read.check_character != user.shown.check_character) chosen.check_character = read.check_character;
+    if (read.underlying_text != user.shown.underlying_text) chosen.underlying_text = read.underlying_text;
+    chosen.height_index = read.height_index;
+    chosen.data = read.data;
 }
 
-void convert_selected(DialogOps& dialog, const CatalogueEntry& entry) {
-    const Symbology& symbology = *entry.symbology;
-    apply_rules(dialog, symbology);
-
-    const std::string data = dialog.data_text();
-    dialog.set_status("");
-    const std::string supplement = symbology.takes_supplement ? dialog.supplement_text() : std::string();
-    Outcome out;
-    convert_record(symbology, data, supplement, dialog.options(), out);
-    if (!out.status.empty()) dialog.set_status(out.status);
-    dialog.set_human_readable(out.human_readable);
-
-    // A copy: the font question below may run other conversions on this thread.
-    const std::string converted(out.converted);
-    dialog.set_converted(converted);
-    dialog.set_preview_text(converted);
-    const OptionRecord& options = dialog.options();
-    show_preview(dialog, make_font_name(entry.font_key, options.height_index, options.underlying_text), converted);
-}
-
-}  // namespace
-
-void run_conversion(DialogOps& dialog) {
-    const std::string type = dialog.selected_type_text();
-    dialog.read_options();
-    if (const CatalogueEntry* entry = find_entry(type)) convert_selected(dialog, *entry);
-}
-
-void run_conversion(DialogOps& dialog, const CatalogueEntry& entry) {
-    dialog.read_options();
-    convert_selected(dialog, entry);
-}
-
-void apply_rules(DialogOps& dialog, const Symbology& symbology) {
+// The rules on the controls: what the symbology shows, hides, enables and disables.
+void show_rules(DialogOps& dialog, const Symbology& symbology, const OptionRecord& options) {
     const OptionRule& rule = symbology.rule;
     dialog.set_symbol_notes(symbol_notes(symbology));
     for (int i = 0; i < kOptionControlCount; ++i) {
@@ -55,33 +29,33 @@ void apply_rules(DialogOps& dialog, const Symbology& symbology) {
         if (c.shown != Set::Keep) dialog.show_control(control, c.shown == Set::On);
         if (c.enabled != Set::Keep) dialog.enable_control(control, c.enabled == Set::On);
     }
-    OptionRecord& options = dialog.options();
-    force(options.full_ascii, rule.force_full_ascii);
-    force(options.check_character, rule.force_check);
-    force(options.underlying_text, rule.force_text);
-    if (rule.record == RecordStep::Write) dialog.write_options();
-    if (rule.record == RecordStep::Read) dialog.read_options();
-    if (rule.full_ascii_clears_check && options.full_ascii) {
-        options.check_character = false;
-        dialog.write_options();
-        dialog.enable_control(OptionControl::CheckCharacter, false);
+    dialog.options() = options;
+    dialog.write_options();
+    if (rule.full_ascii_clears_check && options.full_ascii) dialog.enable_control(OptionControl::CheckCharacter, false);
+}
+
+}  // namespace
+
+void run_conversion(DialogOps& dialog) {
+    dialog.read_options();
+    if (const CatalogueEntry* entry = find_entry(dialog.selected_type_text())) {
+        DialogOps::UserChoice& user = dialog.user_choice();
+        take_clicks(user, dialog.options());
+        const Symbology& symbology = *entry->symbology;
+        user.shown = options_after_rules(symbology.rule, user.chosen);
+        show_rules(dialog, symbology, user.shown);
+
+        OptionRecord options = user.chosen;
+        options.data = dialog.data_text();
+        dialog.set_status("");
+        const Conversion c =
+            convert(*entry, std::move(options), symbology.takes_supplement ? dialog.supplement_text() : std::string());
+        if (!c.status.empty()) dialog.set_status(c.status);
+        dialog.set_human_readable(c.human_readable);
+        dialog.set_converted(c.converted);
+        dialog.set_preview_text(c.converted);
+        show_preview(dialog, c.font, c.converted);
     }
-}
-
-std::string symbol_notes(const Symbology& symbology) {
-    std::string notes(symbology.notes);
-    if (!symbology.web_site_lead.empty()) notes.append(symbology.web_site_lead).append(varnel::kHomePage);
-    return notes;
-}
-
-void convert_record(const Symbology& symbology, const std::string& data, const std::string& supplement,
-                    const OptionRecord& options, Outcome& out) {
-    out.status.clear();
-    out.truncated = false;
-    out.converted = {};
-    out.human_readable.clear();
-    symbology.handler({data.c_str(), data.size(), supplement.c_str(), options, symbology.variant}, out);
-    if (out.truncated) out.report(kDataTooLong);
 }
 
 }  // namespace varnel::glyphmate

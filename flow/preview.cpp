@@ -5,16 +5,18 @@
 
 namespace varnel::glyphmate {
 
+Preview preview_of(std::string_view font_name, bool installed, std::string_view converted) {
+    Preview p{.text = installed ? std::string(converted) : not_installed_text(font_name),
+              .font = {.face = std::string(installed ? font_name : kFallbackFace),
+                       .height = kPreviewHeight,
+                       .weight = kPreviewWeight}};
+    return p;
+}
+
 void show_preview(DialogOps& dialog, std::string_view font_name, std::string_view converted) {
-    FontDescription font{.face = {}, .height = kPreviewHeight, .weight = kPreviewWeight};
-    if (dialog.font_family_installed(font_name)) {
-        dialog.set_preview_text(converted);
-        font.face = font_name;
-    } else {
-        dialog.set_preview_text(not_installed_text(font_name));
-        font.face = kFallbackFace;
-    }
-    dialog.set_preview_font(font);
+    const Preview p = preview_of(font_name, dialog.font_family_installed(font_name), converted);
+    dialog.set_preview_text(p.text);
+    dialog.set_preview_font(p.font);
 }
 
 std::string not_installed_text(std::string_view font_name) {

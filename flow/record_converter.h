@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: MIT
-// Conversions without a window: one request run through the same flow as the dialog, or a
-// run of records of one entry, and everything the dialog would then show.
+// Conversions without a window: one request, or a run of records of one entry, each a
+// Conversion value with the answer whether its font is installed.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "flow/catalogue.h"
-#include "flow/headless_dialog.h"
+#include "flow/conversion.h"
+#include "flow/installed_families.h"
 
 namespace varnel::glyphmate {
 
@@ -20,11 +22,8 @@ struct ConversionRequest {
     bool input_lost = false;                  // characters of the typed text had no byte
 };
 
-struct ConversionResult {
+struct ConversionResult : Conversion {
     const CatalogueEntry* entry = nullptr;
-    DialogState state;      // texts and control states after the conversion
-    OptionRecord options;   // the option record after the conversion
-    std::string font;       // the font the converted string is meant for
     bool font_installed = false;
 };
 
@@ -32,16 +31,17 @@ struct ConversionResult {
 // the handler's check: the status line then leads with the invalid-characters message, once.
 void report_lost_input(std::string& status);
 
-// Runs one request in a headless dialog; nothing when the type names no catalogue entry.
+// Converts one request; nothing when the type names no catalogue entry.
 std::optional<ConversionResult> convert_one(const ConversionRequest& request, InstalledFamilies& fonts);
 
-// Many records of one catalogue entry, each from the same starting options, with the
-// results a fresh dialog would show for each. The entry's rules, which do not depend on the
-// data, are applied once, as are the font name and the question whether it is installed;
-// each record then costs its handler and the copies of its texts.
+// Many records of one catalogue entry, each from the same starting options. The entry's
+// rules, which do not depend on the data, are applied once, as are the font name and the
+// question whether it is installed; each record then costs its handler and the copies of
+// its texts.
 class RecordConverter {
 public:
-    using FontQuery = HeadlessDialog::FontQuery;
+    // Answers whether a font family is installed.
+    using FontQuery = std::function<bool(std::string_view family)>;
 
     RecordConverter(const CatalogueEntry& entry, const OptionRecord& options, InstalledFamilies& fonts);
     RecordConverter(const CatalogueEntry& entry, const OptionRecord& options, FontQuery installed);
@@ -55,7 +55,7 @@ private:
     const CatalogueEntry& entry_;
     FontQuery installed_;
     bool asked_ = false;  // whether the font question was put (at the first record)
-    const std::string no_supplement_;
+    std::string supplement_;
     Outcome outcome_;
     ConversionResult result_;
 };

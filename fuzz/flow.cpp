@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
 
         const verify::Snapshot before = verify::as_left_by(dialog, action);
         if (!verify::perform(dialog, action)) continue;
-        const std::string findings = verify::check_conversion(before, {dialog.state(), dialog.options()});
+        const std::string findings = verify::check_conversion(before, {dialog.state(), dialog.options(), dialog.user_choice().chosen});
         fuzz::expect(findings.empty(), "the flow broke a rule after a " + before.state.type_text + " conversion", findings);
     }
     return 0;

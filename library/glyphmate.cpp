@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The C interface over the conversion flow: each call runs the flow exactly as the dialog
-// does and copies what it showed into the caller's result.
+// The C interface over the conversion flow: each call converts as the dialog does and copies
+// the conversion into the caller's result.
 #include "library/glyphmate.h"
 
 #include <cstdint>
@@ -10,8 +10,10 @@
 #include <string_view>
 
 #include "flow/catalogue.h"
+#include "flow/conversion.h"
 #include "flow/font_naming.h"
 #include "flow/installed_families.h"
+#include "flow/preview.h"
 #include "flow/record_converter.h"
 #include "flow/win1252.h"
 #include "encoding/primitives.h"
@@ -93,10 +95,11 @@ struct FixedParts {
     void learn(const ConversionResult& r, int encoding) {
         type_size = put_text(text.type, r.entry->name) + 1;
         font_size = put_text(text.font, r.font) + 1;
-        notes_size = cp1252_to_utf8(r.state.symbol_notes, text.notes, sizeof text.notes) + 1;
-        preview_face_size = put_text(text.preview_face, r.state.preview_font.face) + 1;
+        notes_size = cp1252_to_utf8(symbol_notes(*r.entry->symbology), text.notes, sizeof text.notes) + 1;
         // Without the font the preview says so, whatever the record.
-        if (!r.font_installed) preview_text_size = cp1252_to_utf8(r.state.preview_text, text.preview_text, sizeof text.preview_text) + 1;
+        const Preview preview = preview_of(r.font, r.font_installed, {});
+        preview_face_size = put_text(text.preview_face, preview.font.face) + 1;
+        if (!r.font_installed) preview_text_size = cp1252_to_utf8(preview.text, text.preview_text, sizeof text.preview_text) + 1;
         font_installed = r.font_installed ? 1 : 0;
         options = {r.options.height_index, r.options.underlying_text ? 1 : 0, r.options.full_ascii ? 1 : 0,
                    r.options.check_character ? 1 : 0, encoding};
@@ -105,8 +108,7 @@ struct FixedParts {
 };
 
 void fill(glyphmate_result* out, const ConversionResult& r, const FixedParts& fixed) {
-    const DialogState& s = r.state;
-    const std::string_view converted = std::string_view(s.converted).substr(0, varnel::kMaxConverted);
+    const std::string_view converted = std::string_view(r.converted).substr(0, varnel::kMaxConverted);
     std::memcpy(out->converted, converted.data(), converted.size());
     out->converted[converted.size()] = '\0';
     out->converted_length = converted.size();
@@ -114,8 +116,8 @@ void fill(glyphmate_result* out, const ConversionResult& r, const FixedParts& fi
     std::memcpy(out->type, fixed.text.type, fixed.type_size);
     std::memcpy(out->font, fixed.text.font, fixed.font_size);
     out->font_installed = fixed.font_installed;
-    put_utf8(out->status, s.status);
-    put_utf8(out->human_readable, s.human_readable);
+    put_utf8(out->status, r.status);
+    put_utf8(out->human_readable, r.human_readable);
     std::memcpy(out->notes, fixed.text.notes, fixed.notes_size);
     if (r.font_installed)
         std::memcpy(out->preview_text, out->converted_utf8, utf8_length + 1);
@@ -150,7 +152,7 @@ int run(glyphmate_converter& c, const char* data, std::size_t data_length, const
     const ConversionResult& r = c.converter.run(bytes, addon, lost);
     if (!c.fixed.known) c.fixed.learn(r, c.data_encoding);
     fill(result, r, c.fixed);
-    return r.state.status.empty() ? GLYPHMATE_OK : GLYPHMATE_MESSAGE;
+    return r.status.empty() ? GLYPHMATE_OK : GLYPHMATE_MESSAGE;
 }
 
 constexpr glyphmate_options kDefaults = GLYPHMATE_DEFAULT_OPTIONS;

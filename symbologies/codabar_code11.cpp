@@ -76,7 +76,7 @@ void code11_handler(const Record& record, Outcome& out) {
 const Symbology kCodabar{
     .notes = kCodabarNotes,
     .rule = {.full_ascii = {Off}, .check_character = {Keep, Off}, .underlying_text = {Keep, On},
-             .supplement_label = {Off}, .supplement_field = {Off}, .force_check = Off, .record = RecordStep::Write},
+             .supplement_label = {Off}, .supplement_field = {Off}, .force_check = Off},
     .takes_supplement = false,
     .handler = codabar_handler,
 };
@@ -85,7 +85,7 @@ const Symbology kCodabar{
 const Symbology kCode11{
     .notes = kCode11Notes,
     .rule = {.full_ascii = {Off}, .check_character = {Keep, Off}, .underlying_text = {Keep, On},
-             .supplement_label = {Off}, .supplement_field = {Off}, .record = RecordStep::Write},
+             .supplement_label = {Off}, .supplement_field = {Off}},
     .takes_supplement = false,
     .handler = code11_handler,
 };

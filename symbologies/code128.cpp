@@ -237,7 +237,7 @@ bool all_within(const char* data, unsigned char lowest, unsigned char highest) {
 constexpr Symbology variant(std::string_view notes, int number) {
     return {.notes = notes,
             .rule = {.full_ascii = {Off}, .check_character = {Keep, Off}, .underlying_text = {Keep, On},
-                     .supplement_label = {Off}, .supplement_field = {Off}, .record = RecordStep::Write},
+                     .supplement_label = {Off}, .supplement_field = {Off}},
             .takes_supplement = false,
             .handler = code128_handler,
             .variant = number};

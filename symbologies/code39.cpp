@@ -163,7 +163,7 @@ const Symbology kCode39Extended{
     .notes = kCode39ExtNotes,
     .web_site_lead = "For more information,  visit ",
     .rule = {.full_ascii = {On, Off}, .check_character = {Keep, Off}, .addon = {Off}, .supplement_label = {Off},
-             .supplement_field = {Off}, .force_check = Off, .record = RecordStep::Write},
+             .supplement_field = {Off}, .force_check = Off},
     .takes_supplement = false,
     .handler = code39_extended_handler,
 };

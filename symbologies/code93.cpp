@@ -79,7 +79,7 @@ const Symbology kCode93{
     .notes = kCode93Notes,
     .web_site_lead = kMoreInformation,
     .rule = {.full_ascii = {On, Off}, .check_character = {Keep, Off}, .addon = {Off}, .supplement_label = {Off},
-             .supplement_field = {Off}, .force_full_ascii = On, .record = RecordStep::Write},
+             .supplement_field = {Off}, .force_full_ascii = On},
     .takes_supplement = false,
     .handler = code93_handler,
 };

@@ -169,7 +169,7 @@ const Symbology kGs1_128{
     .notes = kGs1Notes,
     .rule = {.full_ascii = {Set::Off}, .check_character = {Set::Keep, Set::Off},
              .underlying_text = {Set::Keep, Set::Off}, .supplement_label = {Set::Off},
-             .supplement_field = {Set::Off}, .force_text = Set::Off, .record = RecordStep::Write},
+             .supplement_field = {Set::Off}, .force_text = Set::Off},
     .takes_supplement = false,
     .handler = gs1_128_handler,
 };

@@ -62,7 +62,7 @@ void msi_handler(const Record& record, Outcome& out) {
 const Symbology kMsiPlessey{
     .notes = kMsiNotes,
     .rule = {.full_ascii = {Off}, .check_character = {Keep, Off}, .underlying_text = {Keep, On},
-             .supplement_label = {Off}, .supplement_field = {Off}, .force_check = On, .record = RecordStep::Write},
+             .supplement_label = {Off}, .supplement_field = {Off}, .force_check = On},
     .takes_supplement = false,
     .handler = msi_handler,
 };

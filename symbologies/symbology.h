@@ -37,13 +37,9 @@ struct ControlRule {
     Set enabled = Set::Keep;
 };
 
-// After the flags are set: the option record shown in the controls, or read from them again.
-enum class RecordStep { None, Write, Read };
-
 struct OptionRule {
     ControlRule full_ascii, check_character, underlying_text, addon, supplement_label, supplement_field;
     Set force_full_ascii = Set::Keep, force_check = Set::Keep, force_text = Set::Keep;
-    RecordStep record = RecordStep::None;
     // With Full ASCII on, the check character is switched off and its box disabled.
     bool full_ascii_clears_check = false;
 

@@ -91,10 +91,8 @@ void convert_digits(const Record& record, Outcome& out, const char* (*plain)(con
 }
 
 // The check digit is the user's choice in both; the Addon box stays as it was.
-constexpr OptionRule two_of_five_rule(RecordStep record) {
-    return {.full_ascii = {Off}, .check_character = {Keep, On}, .underlying_text = {Keep, On},
-            .supplement_label = {Off}, .supplement_field = {Off}, .record = record};
-}
+constexpr OptionRule kTwoOfFiveRule{.full_ascii = {Off}, .check_character = {Keep, On}, .underlying_text = {Keep, On},
+                                    .supplement_label = {Off}, .supplement_field = {Off}};
 }  // namespace
 
 void code25_handler(const Record& record, Outcome& out) {
@@ -105,17 +103,16 @@ void itf25_handler(const Record& record, Outcome& out) {
     convert_digits(record, out, varnel::encode_itf25, varnel::encode_itf25_check);
 }
 
-// Code25 takes the flags from the controls again; ITF shows its record in them.
 const Symbology kCode25{
     .notes = kCode25Notes,
-    .rule = two_of_five_rule(RecordStep::Read),
+    .rule = kTwoOfFiveRule,
     .takes_supplement = false,
     .handler = code25_handler,
 };
 
 const Symbology kInterleaved2of5{
     .notes = kItf25Notes,
-    .rule = two_of_five_rule(RecordStep::Write),
+    .rule = kTwoOfFiveRule,
     .takes_supplement = false,
     .handler = itf25_handler,
 };

@@ -193,8 +193,7 @@ constexpr std::string_view kInvalidUpce =
 // The check digit is always computed and the font always prints the digits; the
 // supplement is shown, the Addon box left alone.
 constexpr OptionRule kRule{.full_ascii = {Off}, .check_character = {Keep, Off}, .underlying_text = {Keep, Off},
-                           .supplement_label = {On}, .supplement_field = {On}, .force_check = On, .force_text = On,
-                           .record = RecordStep::Write};
+                           .supplement_label = {On}, .supplement_field = {On}, .force_check = On, .force_text = On};
 
 constexpr Symbology member(std::string_view notes, std::string_view web_site_lead, int variant) {
     return {.notes = notes, .web_site_lead = web_site_lead, .rule = kRule, .takes_supplement = true,

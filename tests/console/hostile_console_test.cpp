@@ -124,8 +124,8 @@ TEST(HostileConsole, EveryByteThroughTheBatchAsTheDialogConvertsIt) {
             request.type = entry.name;
             request.data = records[i];
             const auto dialog = varnel::glyphmate::convert_one(request, none);
-            EXPECT_EQ(out[i], varnel::glyphmate::cp1252_to_utf8(dialog->state.converted)) << entry.name << " " << test::hex(records[i]);
-            if (!dialog->state.status.empty()) expected_err += std::to_string(i + 1) + ": " + dialog->state.status + "\n";
+            EXPECT_EQ(out[i], varnel::glyphmate::cp1252_to_utf8(dialog->converted)) << entry.name << " " << test::hex(records[i]);
+            if (!dialog->status.empty()) expected_err += std::to_string(i + 1) + ": " + dialog->status + "\n";
         }
         EXPECT_EQ(r.err, expected_err) << entry.name;
         EXPECT_EQ(r.exit_code, expected_err.empty() ? 0 : 1) << entry.name;

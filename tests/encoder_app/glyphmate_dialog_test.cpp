@@ -48,7 +48,7 @@ std::string headless(std::string_view type, std::string_view data, OptionRecord 
     InstalledFamilies none{[] { return std::vector<std::string>{}; }};
     ConversionRequest request{.type = std::string(type), .data = std::string(data), .supplement = std::string(supplement),
                               .options = options};
-    return convert_one(request, none)->state.converted;
+    return convert_one(request, none)->converted;
 }
 
 // Runs `inspect` on the next modal dialog (the About box) from inside its own event loop,
@@ -373,7 +373,7 @@ TEST_F(EncoderDialog, UpcAThenCode128B) {
     EXPECT_TRUE(control(kIdSupplementLabel)->isVisible());
 
     choose("Code128B");
-    EXPECT_TRUE(box(kIdCheckCharacter)->isChecked());
+    EXPECT_FALSE(box(kIdCheckCharacter)->isChecked());  // the user's choice again
     EXPECT_FALSE(box(kIdCheckCharacter)->isEnabled());
     EXPECT_TRUE(box(kIdUnderlyingText)->isChecked());
     EXPECT_TRUE(box(kIdUnderlyingText)->isEnabled());
@@ -411,16 +411,17 @@ TEST_F(EncoderDialog, TheSupplementConvertsWhenItLosesTheFocus) {
     EXPECT_NE(converted(), without);
 }
 
-TEST_F(EncoderDialog, Code93ThenCode39) {
-    choose("Code93");
-    choose("Code39");
-    EXPECT_TRUE(box(kIdFullAscii)->isChecked());
-    EXPECT_TRUE(box(kIdFullAscii)->isEnabled());
-    EXPECT_FALSE(box(kIdCheckCharacter)->isChecked());
-    EXPECT_FALSE(box(kIdCheckCharacter)->isEnabled());
-    OptionRecord full;
-    full.full_ascii = true;
-    EXPECT_EQ(converted(), shown(headless("Code39", "VARNEL GLYPH MATE", full)));
+// What Code93 and GS1-128 force is theirs alone: Code39 has the user's flags back.
+TEST_F(EncoderDialog, ForcedFlagsStayWithTheirSymbology) {
+    for (const char* first : {"Code93", "GS1-128"}) {
+        choose(first);
+        choose("Code39");
+        EXPECT_FALSE(box(kIdFullAscii)->isChecked()) << first;
+        EXPECT_TRUE(box(kIdCheckCharacter)->isEnabled()) << first;
+        EXPECT_TRUE(box(kIdUnderlyingText)->isChecked()) << first;
+        EXPECT_EQ(converted(), shown(headless("Code39", "VARNEL GLYPH MATE", {}))) << first;
+        EXPECT_EQ(preview()->text(), "Font VNL Code39MA not installed.") << first;
+    }
 }
 
 TEST_F(EncoderDialog, Code39ExtendedRightAfterUpcA) {

@@ -125,7 +125,7 @@ TEST(Convert, GivesWhatTheDialogShows) {
     const auto result = convert_one(request, none);
     ASSERT_TRUE(result);
     EXPECT_EQ(result->entry->name, "Code39");
-    EXPECT_EQ(result->state.converted, "*CODE39W*");
+    EXPECT_EQ(result->converted, "*CODE39W*");
     EXPECT_EQ(result->font, "VNL Code39MA");
     EXPECT_FALSE(result->font_installed);
     EXPECT_TRUE(result->options.check_character);
@@ -137,9 +137,9 @@ TEST(Convert, InputTheCoreNeverSawIsReported) {
     ConversionRequest request;
     request.data = "AB";
     request.input_lost = true;
-    EXPECT_EQ(convert_one(request, none)->state.status, "Invalid character(s) found in the input.");
+    EXPECT_EQ(convert_one(request, none)->status, "Invalid character(s) found in the input.");
     request.data = "ab";  // the handler found it too: said once
-    EXPECT_EQ(convert_one(request, none)->state.status, "Invalid character(s) found in the input.");
+    EXPECT_EQ(convert_one(request, none)->status, "Invalid character(s) found in the input.");
 }
 
 // The font the flow names for the preview is the font a request reports, for every entry.
@@ -158,7 +158,11 @@ TEST(Convert, FontAgreesWithThePreviewForEveryEntry) {
             request.options.height_index = h;
             request.options.underlying_text = h % 2 == 0;
             const auto result = convert_one(request, all);
-            EXPECT_EQ(result->state.preview_font.face, result->font) << e.name;
+            HeadlessDialog dialog(all);
+            dialog.state().type_text = e.name;
+            dialog.state().controls = request.options;
+            run_conversion(dialog);
+            EXPECT_EQ(dialog.state().preview_font.face, result->font) << e.name;
             EXPECT_TRUE(result->font_installed);
         }
     }

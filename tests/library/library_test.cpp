@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/catalogue.h"
+#include "flow/preview.h"
 #include "flow/record_converter.h"
 #include "flow/win1252.h"
 #include "flow/sample_records.h"
@@ -53,16 +54,17 @@ TEST(Library, AgreesWithTheFlowForEveryEntry) {
                 int code = -9;
                 const glyphmate_result lib = convert_c(std::string(e.name), record, "12", o, &code);
                 const std::string where = std::string(e.name) + " / " + record;
-                EXPECT_EQ(code, flow.state.status.empty() ? GLYPHMATE_OK : GLYPHMATE_MESSAGE) << where;
-                EXPECT_EQ(test::hex({lib.converted, lib.converted_length}), test::hex(flow.state.converted)) << where;
-                EXPECT_EQ(lib.converted_utf8, cp1252_to_utf8(flow.state.converted)) << where;
+                EXPECT_EQ(code, flow.status.empty() ? GLYPHMATE_OK : GLYPHMATE_MESSAGE) << where;
+                EXPECT_EQ(test::hex({lib.converted, lib.converted_length}), test::hex(flow.converted)) << where;
+                EXPECT_EQ(lib.converted_utf8, cp1252_to_utf8(flow.converted)) << where;
                 EXPECT_EQ(lib.type, e.name) << where;
                 EXPECT_EQ(lib.font, flow.font) << where;
-                EXPECT_EQ(lib.status, cp1252_to_utf8(flow.state.status)) << where;
-                EXPECT_EQ(lib.human_readable, flow.state.human_readable) << where;
-                EXPECT_EQ(lib.notes, cp1252_to_utf8(flow.state.symbol_notes)) << where;  // all of it: nothing cut
-                EXPECT_EQ(lib.preview_text, cp1252_to_utf8(flow.state.preview_text)) << where;
-                EXPECT_EQ(lib.preview_face, flow.state.preview_font.face) << where;
+                EXPECT_EQ(lib.status, cp1252_to_utf8(flow.status)) << where;
+                EXPECT_EQ(lib.human_readable, flow.human_readable) << where;
+                EXPECT_EQ(lib.notes, cp1252_to_utf8(symbol_notes(*e.symbology))) << where;  // all of it: nothing cut
+                const Preview preview = preview_of(flow.font, flow.font_installed, flow.converted);
+                EXPECT_EQ(lib.preview_text, cp1252_to_utf8(preview.text)) << where;
+                EXPECT_EQ(lib.preview_face, preview.font.face) << where;
                 EXPECT_EQ(lib.options.height, flow.options.height_index) << where;
                 EXPECT_EQ(lib.options.underlying_text != 0, flow.options.underlying_text) << where;
                 EXPECT_EQ(lib.options.full_ascii != 0, flow.options.full_ascii) << where;

@@ -137,10 +137,10 @@ TEST_F(Code128Handler, SaysWhenDataIsCut) {
                                 " Data too long: only the part that fits in 255 characters was encoded.");
 }
 
-TEST_F(Code128Handler, AfterUpcTheForcedFlagsStay) {
+TEST_F(Code128Handler, AfterUpcTheUsersFlagsComeBack) {
     select("UPC-A");
     select("Code128B");
-    EXPECT_TRUE(state.controls.check_character);
+    EXPECT_FALSE(state.controls.check_character);
     EXPECT_TRUE(state.controls.underlying_text);
     EXPECT_TRUE(control(OptionControl::UnderlyingText).enabled);
     EXPECT_FALSE(control(OptionControl::CheckCharacter).enabled);

@@ -29,7 +29,6 @@ struct Row {
     const char* type;
     Expected full_ascii, check_character, underlying_text, addon;
     std::optional<bool> full_ascii_flag, check_flag;
-    bool writes_record;  // else reads it from the controls
 };
 
 // Two opposite starting points, so that "unchanged" cannot pass by accident.
@@ -72,20 +71,20 @@ TEST_P(OptionStates, FollowTheTable) {
         EXPECT_EQ(state.controls.underlying_text, start.flags);
 
         const auto count = [&](const char* call) { return std::count(dialog.calls.begin(), dialog.calls.end(), call); };
-        EXPECT_EQ(count("write_options"), row.writes_record ? 1 : 0);
-        EXPECT_EQ(count("read_options"), row.writes_record ? 1 : 2);  // the dispatcher reads once
+        EXPECT_EQ(count("write_options"), 1);
+        EXPECT_EQ(count("read_options"), 1);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Handlers, OptionStates,
     testing::Values(
-        Row{"code93", "Code93", {true, false}, kOff, kUnchanged, {false, {}}, true, {}, true},
-        Row{"codabar", "Codabar", kHidden, kOff, kOn, kUnchanged, {}, false, true},
-        Row{"code11", "Code11", kHidden, kOff, kOn, kUnchanged, {}, {}, true},
-        Row{"code25", "Code25", kHidden, kOn, kOn, kUnchanged, {}, {}, false},
-        Row{"itf", "Interleaved 2 of 5", kHidden, kOn, kOn, kUnchanged, {}, {}, true},
-        Row{"msi", "MSI/Plessey", kHidden, kOff, kOn, kUnchanged, {}, true, true}),
+        Row{"code93", "Code93", {true, false}, kOff, kUnchanged, {false, {}}, true, {}},
+        Row{"codabar", "Codabar", kHidden, kOff, kOn, kUnchanged, {}, false},
+        Row{"code11", "Code11", kHidden, kOff, kOn, kUnchanged, {}, {}},
+        Row{"code25", "Code25", kHidden, kOn, kOn, kUnchanged, {}, {}},
+        Row{"itf", "Interleaved 2 of 5", kHidden, kOn, kOn, kUnchanged, {}, {}},
+        Row{"msi", "MSI/Plessey", kHidden, kOff, kOn, kUnchanged, {}, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 constexpr const char* kTypes[] = {"Code93", "Codabar", "Code11", "Code25", "Interleaved 2 of 5", "MSI/Plessey"};
@@ -95,7 +94,6 @@ using NumericHandlers = FlowTest;
 TEST_F(NumericHandlers, KeepTheStepOrder) {
     for (const std::string type : kTypes) {
         std::vector<std::string> expected{"read_options", "notes", "controls"};
-        if (type == "Code25") expected.push_back("read_options");  // takes the record from the controls
         for (const char* step : {"data_text", "status", "converted", "preview_text", "installed?", "preview_text",
                                  "preview_font"})
             expected.push_back(step);
@@ -127,40 +125,39 @@ TEST_F(NumericHandlers, SayWhenDataIsCut) {
     }
 }
 
-using FlagsPersist = FlowTest;
-
-TEST_F(FlagsPersist, Code93LeavesCode39InItsFullAsciiForm) {
-    state.controls.check_character = true;
-    state.controls.data = "Code";
-    select("Code93");
-    select("Code39");
-    EXPECT_EQ(state.converted, "[C+O+D+E]");
-    EXPECT_TRUE(state.controls.full_ascii);
-    EXPECT_TRUE(control(OptionControl::FullAscii).enabled);
-    EXPECT_FALSE(state.controls.check_character);
-    EXPECT_FALSE(control(OptionControl::CheckCharacter).enabled);
-}
-
-TEST_F(FlagsPersist, MsiLeavesTheCheckDigitOnForCode25AndItf) {
-    state.controls.data = "123";
-    select("MSI/Plessey");
-    EXPECT_FALSE(control(OptionControl::CheckCharacter).enabled);
-    select("Code25");
-    EXPECT_EQ(state.converted, "[1236]");
-    EXPECT_TRUE(control(OptionControl::CheckCharacter).enabled);
-    select("Interleaved 2 of 5");
-    EXPECT_EQ(test::hex(state.converted), "CA 2D 45 CB");
-    select("Code39");
-    EXPECT_EQ(state.converted, "*1236*");  // 1 + 2 + 3 = 6
-}
-
-TEST_F(FlagsPersist, CodabarLeavesTheCheckDigitOff) {
-    state.controls.check_character = true;
-    state.controls.data = "123";
-    select("Codabar");
-    select("Code25");
-    EXPECT_FALSE(state.controls.check_character);
-    EXPECT_EQ(state.converted, "[123]");
+// A flag a symbology forces is its own: the next symbology has the user's choice again.
+TEST_F(FlowTest, AForcedFlagLeavesTheUsersChoiceForTheNext) {
+    const struct {
+        const char* first;
+        const char* next;
+        bool check, text;  // the user's choice
+        const char* converted;
+        const char* font;
+    } rows[] = {
+        {"GS1-128", "Code39", false, true, "*123*", "VNL Code39MA"},
+        {"Code93", "Code39", true, true, "*1236*", "VNL Code39MA"},
+        {"MSI/Plessey", "Code25", false, true, "[123]", "VNL Code25MA"},
+        {"Codabar", "Code25", true, false, "[1236]", "VNL Code25M"},
+        {"UPC-A", "Code39", false, false, "*123*", "VNL Code39M"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.first) + " then " + row.next);
+        state.type_text = "Code39";
+        state.controls = {};
+        state.controls.data = "123";
+        state.controls.check_character = row.check;
+        state.controls.underlying_text = row.text;
+        varnel::glyphmate::run_conversion(dialog);
+        select(row.first);
+        select(row.next);
+        EXPECT_EQ(state.converted, row.converted);
+        EXPECT_TRUE(state.preview_font.face == row.font ||
+                    state.preview_text == std::string("Font ") + row.font + " not installed.")
+            << state.preview_font.face << ": " << state.preview_text;
+        EXPECT_EQ(state.controls.check_character, row.check);
+        EXPECT_EQ(state.controls.underlying_text, row.text);
+        EXPECT_FALSE(state.controls.full_ascii);
+    }
 }
 
 }  // namespace

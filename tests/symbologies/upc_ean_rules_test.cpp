@@ -183,17 +183,4 @@ TEST_F(UpcEanHandler, NamesTheFontWithUnderlyingTextAlwaysOn) {
     EXPECT_EQ(state.preview_text, "[9638|g;jf]");
 }
 
-TEST_F(UpcEanHandler, TheForcedFlagsPersistIntoTheNextSymbology) {
-    select("UPC-A");
-    state.controls.data = "CODE39";
-    select("Code39");
-    EXPECT_EQ(state.converted, "*CODE39W*");  // with its check character
-    EXPECT_TRUE(state.controls.underlying_text);
-
-    select("UPC-A");
-    select("Code39 Extended");
-    EXPECT_FALSE(control(OptionControl::UnderlyingText).enabled);
-    EXPECT_TRUE(state.controls.underlying_text);
-}
-
 }  // namespace

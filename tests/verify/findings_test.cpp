@@ -27,7 +27,7 @@ TEST(Findings, Code128AutoCutsNothingWhereOnlyAByteWithoutValueIsLeft) {
 
     varnel::glyphmate::InstalledFamilies none{[] { return std::vector<std::string>{}; }};
     const auto result = varnel::glyphmate::convert_one({.type = "Code128Auto", .data = data}, none);
-    EXPECT_EQ(result->state.status, "Invalid character(s) found in the input.");
+    EXPECT_EQ(result->status, "Invalid character(s) found in the input.");
 
     // Data that can be encoded after it is still cut, and said to be.
     const std::string more = data + "B";

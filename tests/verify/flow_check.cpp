@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "verify/flow_check.h"
 
+#include "flow/dispatcher.h"
+
 #include <algorithm>
 #include <array>
 #include <concepts>
@@ -213,8 +215,10 @@ void check_option_table(std::string_view type, const Snapshot& before, const Sna
     };
     using enum OptionControl;
 
-    // The flags as the dialog read them from the controls, and what the handler may change.
-    varnel::glyphmate::OptionRecord flags = b.controls;
+    // The flags as the user chose them, and what the handler may change for its symbol alone.
+    varnel::glyphmate::OptionRecord flags = before.chosen;
+    flags.data = b.controls.data;
+    flags.height_index = b.controls.height_index;
     const bool code39_family = type == "Code39" || type == "Code39 Extended" || type == "Code93";
     const bool upc = type == "UPC-A" || type == "UPC-E" || type == "EAN-13" || type == "EAN-8";
     const bool optional_check = type == "Code25" || type == "Interleaved 2 of 5";
@@ -289,13 +293,33 @@ std::optional<Elements> typed_elements(std::string_view data) {
 
 }  // namespace
 
+Snapshot painted(const varnel::glyphmate::ConversionRequest& request, varnel::glyphmate::InstalledFamilies& fonts) {
+    varnel::glyphmate::HeadlessDialog dialog(fonts);
+    dialog.state() = before_request(request).state;
+    varnel::glyphmate::run_conversion(dialog);
+    return {dialog.state(), dialog.options(), dialog.user_choice().chosen};
+}
+
+std::string differences(const varnel::glyphmate::ConversionResult& value, const Snapshot& dialog) {
+    std::string out;
+    const auto compare = [&](const std::string& a, const std::string& b, const char* what) {
+        if (a != b) out += std::string(what) + ": \"" + show(a) + "\" against the dialog's \"" + show(b) + "\"\n";
+    };
+    compare(value.converted, dialog.state.converted, "converted");
+    compare(value.status, dialog.state.status, "status");
+    compare(value.human_readable, dialog.state.human_readable, "human-readable text");
+    if (value.font_installed) compare(value.font, dialog.state.preview_font.face, "font");
+    if (!(value.options == dialog.record)) out += "options differ from the dialog's\n";
+    return out;
+}
+
 Snapshot before_request(const varnel::glyphmate::ConversionRequest& request) {
     Snapshot s;
     s.state.type_text = request.type;
     s.state.controls = request.options;
     s.state.controls.data = request.data;
     s.state.supplement = request.supplement;
-    s.record = s.state.controls;
+    s.record = s.chosen = s.state.controls;
     return s;
 }
 

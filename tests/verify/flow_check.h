@@ -20,10 +20,17 @@ namespace verify {
 struct Snapshot {
     varnel::glyphmate::DialogState state;
     varnel::glyphmate::OptionRecord record;
+    varnel::glyphmate::OptionRecord chosen;  // the flags as the user last set them
 };
 
 // The dialog convert_one() starts from for this request.
 Snapshot before_request(const varnel::glyphmate::ConversionRequest& request);
+
+// The dialog after it painted the conversion of this request.
+Snapshot painted(const varnel::glyphmate::ConversionRequest& request, varnel::glyphmate::InstalledFamilies& fonts);
+
+// How a conversion value differs from what the dialog painted of it, one line per text; "" when not.
+std::string differences(const varnel::glyphmate::ConversionResult& value, const Snapshot& dialog);
 
 // What a symbol carries for the user's data: the characters its encoder keeps (with the
 // leading zero that ITF and set C add). When data was cut at the length limit, the symbol

@@ -147,10 +147,9 @@ ConversionRequest make_request(const CatalogueEntry& entry, int i, Generator& ge
     return request;
 }
 
-bool same(const DialogState& a, const DialogState& b) {
-    return a.converted == b.converted && a.human_readable == b.human_readable && a.status == b.status && a.symbol_notes == b.symbol_notes &&
-           a.preview_text == b.preview_text && a.preview_font == b.preview_font && a.controls == b.controls &&
-           a.option_controls == b.option_controls;
+bool same(const varnel::glyphmate::ConversionResult& a, const varnel::glyphmate::ConversionResult& b) {
+    return a.converted == b.converted && a.human_readable == b.human_readable && a.status == b.status &&
+           a.options == b.options && a.font == b.font && a.font_installed == b.font_installed && a.entry == b.entry;
 }
 
 std::string describe(const ConversionRequest& r) {
@@ -174,18 +173,20 @@ TEST_P(EverySymbology, ConversionsReadBackToTheKeptData) {
         const auto first = varnel::glyphmate::convert_one(request, fonts);
         const auto again = varnel::glyphmate::convert_one(request, fonts);
         ASSERT_TRUE(first && again);
-        std::string findings = verify::check_conversion(verify::before_request(request), {first->state, first->options});
-        if (!same(first->state, again->state) || !(first->options == again->options)) findings += "not the same twice\n";
-        if (sound && !(first->state.status.empty() || first->state.status.ends_with("encoded.")))
-            findings += "valid GS1 data refused: " + first->state.status + "\n";
+        const verify::Snapshot dialog = verify::painted(request, fonts);
+        std::string findings = verify::check_conversion(verify::before_request(request), dialog);
+        findings += verify::differences(*first, dialog);
+        if (!same(*first, *again)) findings += "not the same twice\n";
+        if (sound && !(first->status.empty() || first->status.ends_with("encoded.")))
+            findings += "valid GS1 data refused: " + first->status + "\n";
         if (!findings.empty()) {
             ++failures;
             ADD_FAILURE() << describe(request) << "\n" << findings;
         }
-        cut += first->state.status.ends_with("encoded.");
+        cut += first->status.ends_with("encoded.");
         // GS1-128 has messages of its own for data with a fault.
-        invalid += entry().name == "GS1-128" ? !first->state.status.empty() && !first->state.status.ends_with("encoded.")
-                                             : first->state.status.starts_with("Invalid character");
+        invalid += entry().name == "GS1-128" ? !first->status.empty() && !first->status.ends_with("encoded.")
+                                             : first->status.starts_with("Invalid character");
     }
     // The generator must reach the limit and the invalid data, or it proves little.
     if (failures > 0) return;
@@ -211,7 +212,7 @@ TEST_P(EverySymbology, ABatchGivesWhatAFreshDialogGives) {
             request.options = start;
             const varnel::glyphmate::ConversionResult& record = batch.run(request.data, request.supplement);
             const auto alone = varnel::glyphmate::convert_one(request, fonts);
-            if (!same(record.state, alone->state) || !(record.options == alone->options) || record.font != alone->font) {
+            if (!same(record, *alone)) {
                 ++failures;
                 ADD_FAILURE() << "record " << i << " differs: " << describe(request);
             }
@@ -237,7 +238,8 @@ TEST(ActionSequences, KeepTheOptionTableAcrossSymbologies) {
         const verify::Snapshot before = verify::as_left_by(dialog, action);
         if (!verify::perform(dialog, action)) continue;
         ++performed;
-        const std::string findings = verify::check_conversion(before, {dialog.state(), dialog.options()});
+        const std::string findings =
+            verify::check_conversion(before, {dialog.state(), dialog.options(), dialog.user_choice().chosen});
         if (!findings.empty()) {
             ++failures;
             ADD_FAILURE() << "action " << i << " kind " << action.kind << " on " << before.state.type_text << "\n" << findings;

@@ -53,16 +53,19 @@ bool perform(varnel::glyphmate::HeadlessDialog& dialog, const Action& action) {
 }
 
 Snapshot as_left_by(varnel::glyphmate::HeadlessDialog& dialog, const Action& action) {
-    Snapshot s{dialog.state(), dialog.options()};
+    Snapshot s{dialog.state(), dialog.options(), dialog.user_choice().chosen};
     varnel::glyphmate::OptionRecord& controls = s.state.controls;
+    varnel::glyphmate::OptionRecord& chosen = s.chosen;
     switch (action.kind) {
         case Action::Select:
             if (action.number >= 0 && action.number < static_cast<int>(varnel::glyphmate::kCatalogue.size()))
                 s.state.type_text = varnel::glyphmate::kCatalogue[static_cast<std::size_t>(action.number)].name;
             break;
-        case Action::ClickCheck: controls.check_character = !controls.check_character; break;
-        case Action::ClickFullAscii: controls.full_ascii = !controls.full_ascii; break;
-        case Action::ClickUnderlyingText: controls.underlying_text = !controls.underlying_text; break;
+        case Action::ClickCheck: chosen.check_character = controls.check_character = !controls.check_character; break;
+        case Action::ClickFullAscii: chosen.full_ascii = controls.full_ascii = !controls.full_ascii; break;
+        case Action::ClickUnderlyingText:
+            chosen.underlying_text = controls.underlying_text = !controls.underlying_text;
+            break;
         case Action::ClickHeight: controls.height_index = action.number; break;
         case Action::LeaveData: controls.data = action.text; break;
         case Action::LeaveSupplement: s.state.supplement = action.text; break;
