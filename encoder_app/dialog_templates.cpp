@@ -33,7 +33,8 @@ constexpr varnel::ControlTemplate kEncoderControls[] = {
     {kNoId, Text, "Con&verted String", 102, 34, 85, 10},
     {kIdConverted, Edit, "", 102, 44, 179, 28, kMultiline | kBorder | kTabStop},
     {kIdCopy, PushButton, "Copy string  T&o Clipboard", 142, 78, 89, 12, kDefault | kTabStop},
-    {kIdPreview, Text, "", 102, 97, 180, 77, kCentre | kCentreVertically},
+    {kIdPreview, Text, "", 102, 97, 180, 63, kCentre | kCentreVertically},
+    {kIdHumanReadable, Edit, "", 102, 162, 180, 12, kBorder | kTabStop},
     {kIdStatus, Text, "", 7, 176, 275, 13, kCentreVertically},
     {kNoId, GroupBox, "Symbol Notes(TM)", 7, 190, 275, 84},
     {kIdOk, PushButton, "&OK", 58, 279, 50, 14, kTabStop},
@@ -42,7 +43,7 @@ constexpr varnel::ControlTemplate kEncoderControls[] = {
     {kIdSymbolNotes, Text, "", 13, 201, 262, 67},
     {kIdAddon, CheckBox, "&Addon (UPC, EAN only)", 13, 77, 82, 23, kMultiline},
 };
-static_assert(std::size(kEncoderControls) == 27);
+static_assert(std::size(kEncoderControls) == 28);
 
 constexpr varnel::ControlTemplate kAboutControls[] = {
     {kNoId, Icon, kProgramIcon, 11, 17, 20, 20},

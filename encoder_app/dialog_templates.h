@@ -25,6 +25,7 @@ inline constexpr int kIdStatus = 1014;
 inline constexpr int kIdSymbolNotes = 1015;
 inline constexpr int kIdAddon = 1016;
 inline constexpr int kIdSupplementLabel = 1017;
+inline constexpr int kIdHumanReadable = 1019;  // GS1-128: the text to print under the bars
 inline constexpr int kIdAbout = 3;
 // The About box's link to the maker's font page.
 inline constexpr int kIdFontLink = 1018;

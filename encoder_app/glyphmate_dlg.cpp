@@ -81,12 +81,15 @@ CGlyphmateDlg::CGlyphmateDlg(QWidget* parent)
       heights_(controls_.radio_group(kIdHeightXS)),
       converted_(controls_.get<varnel::PlainEdit>(kIdConverted)),
       preview_(controls_.get<QLabel>(kIdPreview)),
+      human_readable_(controls_.get<QLineEdit>(kIdHumanReadable)),
       status_(controls_.get<QLabel>(kIdStatus)),
       symbol_notes_(controls_.get<QLabel>(kIdSymbolNotes)) {
     setWindowIcon(icon_);  // caption, task bar and the minimised window alike
 
     for (const CatalogueEntry& entry : kCatalogue) type_list_->addItem(QString::fromLatin1(entry.name.data(), entry.name.size()));
     type_list_->setCurrentIndex(0);
+    human_readable_->setReadOnly(true);  // to read and copy, not to type into
+    human_readable_->hide();
     record_.height_index = 2;
     write_options();
 
@@ -119,7 +122,7 @@ CGlyphmateDlg::~CGlyphmateDlg() {
 
 void CGlyphmateDlg::set_colours() {
     for (QWidget* field : {static_cast<QWidget*>(type_list_), static_cast<QWidget*>(data_), static_cast<QWidget*>(supplement_),
-                           static_cast<QWidget*>(converted_)})
+                           static_cast<QWidget*>(converted_), static_cast<QWidget*>(human_readable_)})
         colour(*field, kBlack, kFieldBackground);
     colour(*type_list_->view(), kBlack, kFieldBackground);
     colour(*preview_, kBlack, kPreviewBackground);
@@ -133,7 +136,7 @@ void CGlyphmateDlg::convert() {
     converted_data_ = data_->text();
     converted_supplement_ = supplement_->text();
     input_lost_ = false;
-    run_conversion(*this);
+    last_ = run_conversion(*this).value_or(Conversion{});
     if (input_lost_) {
         report_lost_input(status_text_);
         show_status();
@@ -143,6 +146,15 @@ void CGlyphmateDlg::convert() {
 void CGlyphmateDlg::copy_string() {
     // Enter presses Copy while the data field keeps the focus: convert what was typed first.
     if (data_->text() != converted_data_ || supplement_->text() != converted_supplement_) convert();
+    // What the conversion left when it made no symbol (nothing, or a message) is no barcode;
+    // a string the user typed into the field is theirs to copy.
+    const QString text = converted_->toPlainText();
+    if (text.isEmpty() || (!last_.is_symbol && text == shown(last_.converted))) {
+        std::string why("Nothing was copied.");
+        if (!last_.status.empty()) why.append(" ").append(last_.status);
+        set_status(why);
+        return;
+    }
     converted_->selectAll();
     converted_->ensureCursorVisible();
     converted_->copy();
@@ -229,9 +241,11 @@ void CGlyphmateDlg::show_status() {
 
 void CGlyphmateDlg::set_converted(std::string_view text) { converted_->setPlainText(shown(text)); }
 
-// The preview is set in the barcode font, so the text to print under the bars (GS1-128)
-// is its tooltip; empty, as for the other symbologies, there is none.
-void CGlyphmateDlg::set_human_readable(std::string_view text) { preview_->setToolTip(shown(text)); }
+// The font prints no text under GS1-128's bars: its own line shows what to print there.
+void CGlyphmateDlg::set_human_readable(std::string_view text) {
+    human_readable_->setText(shown(text));
+    human_readable_->setHidden(text.empty());
+}
 
 void CGlyphmateDlg::set_preview_text(std::string_view text) { preview_->setText(shown(text)); }
 

@@ -9,6 +9,7 @@
 
 #include <string>
 
+#include "flow/conversion.h"
 #include "flow/dialog_ops.h"
 #include "flow/installed_families.h"
 #include "framework/dialog_template.h"
@@ -74,10 +75,12 @@ private:
     QButtonGroup* heights_;
     varnel::PlainEdit* converted_;
     QLabel* preview_;
+    QLineEdit* human_readable_;
     QLabel* status_;
     QLabel* symbol_notes_;
 
     std::string status_text_;      // the status line as the flow wrote it (bytes)
+    Conversion last_;              // what the last conversion made
     mutable bool input_lost_ = false;  // a field read during this conversion had characters without a byte
     QString converted_data_;        // the data and supplement texts of the last conversion
     QString converted_supplement_;

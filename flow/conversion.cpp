@@ -33,6 +33,7 @@ void convert_record(const Symbology& symbology, const OptionRecord& options, con
                       scratch);
     if (scratch.truncated) scratch.report(kDataTooLong);
     out.converted.assign(scratch.converted);
+    out.is_symbol = !out.converted.empty();
     out.status.swap(scratch.status);
     out.human_readable.swap(scratch.human_readable);
 }

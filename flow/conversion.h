@@ -18,6 +18,7 @@ struct Conversion {
     std::string status;          // the status line: empty, or the messages one space apart
     std::string human_readable;  // the text to print under the bars where the font prints none
     std::string font;            // the font the converted string is meant for
+    bool is_symbol = true;       // false: converted is no barcode (empty, or the encoder's error text)
 };
 
 // The flags after a symbology's rules: forced ones set, and with Full ASCII on, the check

@@ -36,26 +36,27 @@ void show_rules(DialogOps& dialog, const Symbology& symbology, const OptionRecor
 
 }  // namespace
 
-void run_conversion(DialogOps& dialog) {
+std::optional<Conversion> run_conversion(DialogOps& dialog) {
     dialog.read_options();
-    if (const CatalogueEntry* entry = find_entry(dialog.selected_type_text())) {
-        DialogOps::UserChoice& user = dialog.user_choice();
-        take_clicks(user, dialog.options());
-        const Symbology& symbology = *entry->symbology;
-        user.shown = options_after_rules(symbology.rule, user.chosen);
-        show_rules(dialog, symbology, user.shown);
+    const CatalogueEntry* entry = find_entry(dialog.selected_type_text());
+    if (entry == nullptr) return std::nullopt;
+    DialogOps::UserChoice& user = dialog.user_choice();
+    take_clicks(user, dialog.options());
+    const Symbology& symbology = *entry->symbology;
+    user.shown = options_after_rules(symbology.rule, user.chosen);
+    show_rules(dialog, symbology, user.shown);
 
-        OptionRecord options = user.chosen;
-        options.data = dialog.data_text();
-        dialog.set_status("");
-        const Conversion c =
-            convert(*entry, std::move(options), symbology.takes_supplement ? dialog.supplement_text() : std::string());
-        if (!c.status.empty()) dialog.set_status(c.status);
-        dialog.set_human_readable(c.human_readable);
-        dialog.set_converted(c.converted);
-        dialog.set_preview_text(c.converted);
-        show_preview(dialog, c.font, c.converted);
-    }
+    OptionRecord options = user.chosen;
+    options.data = dialog.data_text();
+    dialog.set_status("");
+    Conversion c =
+        convert(*entry, std::move(options), symbology.takes_supplement ? dialog.supplement_text() : std::string());
+    if (!c.status.empty()) dialog.set_status(c.status);
+    dialog.set_human_readable(c.human_readable);
+    dialog.set_converted(c.converted);
+    dialog.set_preview_text(c.converted);
+    show_preview(dialog, c.font, c.converted);
+    return c;
 }
 
 }  // namespace varnel::glyphmate

@@ -381,19 +381,49 @@ TEST_F(EncoderDialog, UpcAThenCode128B) {
 }
 
 // The last entry of the list: Underlying Text off and disabled, and the text to print under
-// the bars as the preview's tooltip, gone again with data that has a fault.
+// the bars in a line of its own, gone again with data that has a fault.
 TEST_F(EncoderDialog, Gs1_128ShowsItsHumanReadableText) {
+    auto* line = control<QLineEdit>(kIdHumanReadable);
+    EXPECT_FALSE(line->isVisible());
     type_over(data(), "(01)09501101530003(17)251231(10)AB12");
     choose("GS1-128");
     EXPECT_FALSE(box(kIdUnderlyingText)->isChecked());
     EXPECT_FALSE(box(kIdUnderlyingText)->isEnabled());
     EXPECT_FALSE(box(kIdCheckCharacter)->isEnabled());
     EXPECT_FALSE(box(kIdFullAscii)->isVisible());
-    EXPECT_EQ(preview()->toolTip(), "(01)09501101530003(17)251231(10)AB12");
+    EXPECT_TRUE(line->isVisible());
+    EXPECT_TRUE(line->isReadOnly());
+    EXPECT_EQ(line->text(), "(01)09501101530003(17)251231(10)AB12");
     type_over(data(), "(01)09501101530004");
     leave(data());
-    EXPECT_EQ(preview()->toolTip(), "");
+    EXPECT_FALSE(line->isVisible());
     EXPECT_EQ(converted(), "");
+}
+
+// Data that gives no symbol gives nothing to copy: the clipboard keeps what it had, and the
+// status line says why. A string typed into the field by hand is still copied.
+TEST_F(EncoderDialog, CopyRefusesWhatIsNoBarcode) {
+    const struct {
+        const char* type;
+        const char* data;
+        const char* status;
+    } rows[] = {
+        {"GS1-128", "(01)09501101530004", "Nothing was copied. AI (01): check digit should be 3."},
+    };
+    for (const auto& row : rows) {
+        choose(row.type);
+        type_over(data(), row.data);
+        leave(data());
+        QGuiApplication::clipboard()->setText("before");
+        click(control(kIdCopy));
+        EXPECT_EQ(clipboard(), "before") << row.type;
+        EXPECT_EQ(status(), row.status) << row.type;
+    }
+    auto* field = control<varnel::PlainEdit>(kIdConverted);
+    click(field);
+    QTest::keyClicks(field, "typed");
+    click(control(kIdCopy));
+    EXPECT_EQ(clipboard(), "typed");
 }
 
 TEST_F(EncoderDialog, TheSupplementConvertsWhenItLosesTheFocus) {
