@@ -20,7 +20,8 @@ constexpr int kIdcCopyright = 1007;
 constexpr varnel::ControlTemplate kControls[] = {
     {varnel::kNoId, ControlKind::Icon, ":/trueline/trueline.png", 11, 10, 20, 20},  // icon 128
     {varnel::kNoId, ControlKind::Text, "Trueline Version 1.0", 40, 10, 130, 8, varnel::kCentreVertically},
-    {kIdcCopyright, ControlKind::Text, "", 40, 22, 130, 18},
+    {kIdcCopyright, ControlKind::Text, "", 40, 22, 130, 8},
+    {varnel::kNoId, ControlKind::Text, "Trueline is free software under the MIT licence.", 40, 32, 188, 8},
     {varnel::kIdOk, ControlKind::PushButton, "OK", 178, 7, 50, 14, varnel::kTabStop | varnel::kDefault | varnel::kGroup},
     {varnel::kNoId, ControlKind::Text, "Home Page: ", 40, 46, 44, 8, varnel::kCentreVertically},
     {kIdcLink, ControlKind::Hyperlink, "", 86, 46, 142, 8, varnel::kTabStop},
@@ -29,7 +30,7 @@ constexpr varnel::ControlTemplate kControls[] = {
     {varnel::kNoId, ControlKind::Text, "Phone:", 40, 70, 44, 8, varnel::kCentreVertically},
     {kIdcPhone, ControlKind::Text, "", 86, 70, 142, 8, varnel::kCentreVertically},
 };
-static_assert(std::size(kControls) == 10);
+static_assert(std::size(kControls) == 11);
 
 constexpr varnel::DialogTemplate kAbout{"About Trueline", 235, 91, "MS Sans Serif", 8,
                                         varnel::kCaption | varnel::kSystemMenu | varnel::kModalFrame, kControls};

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The about box: version, rights notice, and the maker's home page, support address and
+// The about box: version, the maker's line and the licence, and the maker's home page, support address and
 // telephone.
 #pragma once
 

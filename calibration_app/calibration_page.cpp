@@ -193,6 +193,8 @@ int draw_zero_row(DrawingSurface& surface, PageFontSlot& font, const Rect& page,
     return bottom;
 }
 
+constexpr bool is_micr(const PageFont& font) { return font.face != kTimes; }
+
 }  // namespace
 
 int font_height(int points, int pixels_per_inch) {
@@ -218,6 +220,42 @@ void draw_calibration_page(DrawingSurface& surface) {
         surface.draw_text(text, measured, block.layout);
         line = measured.bottom;
     }
+}
+
+std::vector<std::string_view> micr_families() {
+    std::vector<std::string_view> families;
+    auto add = [&](const PageFont& font) {
+        if (is_micr(font) && std::find(families.begin(), families.end(), font.face) == families.end())
+            families.push_back(font.face);
+    };
+    for (const Block& block : kBlocks) {
+        if (block.zero_row)
+            for (const PageFont& zero : kZeroFonts) add(zero);
+        else
+            add(block.font);
+    }
+    return families;
+}
+
+std::vector<std::string_view> missing_micr_families(const FontCatalogue& fonts) {
+    std::vector<std::string_view> missing;
+    for (std::string_view family : micr_families())
+        if (!fonts.installed(family)) missing.push_back(family);
+    return missing;
+}
+
+std::string missing_fonts_warning(std::span<const std::string_view> missing) {
+    if (missing.empty()) return {};
+    if (missing.size() == micr_families().size())
+        return "The Varnel MICR fonts are not installed: the samples and zeros are set in another face and "
+               "measure nothing.";
+    std::string names;
+    for (std::size_t i = 0; i < missing.size(); ++i) {
+        if (i > 0) names += i + 1 == missing.size() ? " and " : ", ";
+        names += missing[i];
+    }
+    return (missing.size() == 1 ? "The font " + names + " is" : "The fonts " + names + " are") +
+           " not installed: their samples are set in another face and measure nothing.";
 }
 
 }  // namespace varnel::trueline

@@ -16,6 +16,7 @@ inline constexpr int kIdcAbout = 1001;
 inline constexpr int kIdcOrder = 1002;
 inline constexpr int kIdcLink = 1003;        // wizard: product page; about box: home page
 inline constexpr int kIdcSupportLink = 1005;  // about box: support e-mail
+inline constexpr int kIdcFontNote = 1008;     // wizard: the MICR fonts that are not installed
 
 // The framework's standard commands.
 inline constexpr int kIdFileNew = 57600;

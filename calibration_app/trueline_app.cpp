@@ -11,10 +11,13 @@
 #include <QPrinterInfo>
 #include <QStringList>
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "calibration_app/main_frame.h"
+#include "calibration_app/platform_fonts.h"
 #include "calibration_app/trueline_doc.h"
 #include "calibration_app/trueline_view.h"
 
@@ -37,6 +40,18 @@ QPageSize local_paper() {
 int fail(const QString& message) {
     std::fprintf(stderr, "trueline: %s\n", qPrintable(message));
     return 1;
+}
+
+// The page was made, so the status stays 0; but a page in substitute faces measures nothing,
+// and the user is told so.
+int printed() {
+    const varnel::trueline::PlatformFonts fonts;
+    std::string warning = varnel::trueline::missing_fonts_warning(varnel::trueline::missing_micr_families(fonts));
+    if (!warning.empty()) {
+        warning.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(warning.front())));
+        std::fprintf(stderr, "trueline: warning: %s\n", warning.c_str());
+    }
+    return 0;
 }
 
 }  // namespace
@@ -123,8 +138,8 @@ int CTruelineApp::print_from_command_line(const CommandLine& command_line) {
             return fail(QString("could not print on %1: %2.").arg(target, reason));
         }
         if (error < 0) return fail(QString("could not print on %1.").arg(target));
-        return 0;
+        return printed();
     }
     if (!frame_->view().print_page(printer)) return fail(QString("could not print on %1.").arg(target));
-    return 0;
+    return printed();
 }

@@ -4,10 +4,13 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QLabel>
+#include <QPalette>
 
 #include <iterator>
 
 #include "calibration_app/about_dlg.h"
+#include "calibration_app/platform_fonts.h"
 #include "calibration_app/resource_ids.h"
 #include "framework/hyperlink.h"
 #include "common/maker.h"
@@ -36,8 +39,10 @@ constexpr varnel::ControlTemplate kControls[] = {
     {kIdcLink, ControlKind::Hyperlink, "Varnel MICR Inkware home page", 97, 120, 174, 10},
     {varnel::kNoId, ControlKind::EtchedLine, "", 7, 137, 264, 1},
     {varnel::kNoId, ControlKind::Picture, ":/trueline/wizard.png", 15, 7, 72, 129},  // bitmap 134
+    // Below the client area: the dialog grows to show it only when a font is missing.
+    {kIdcFontNote, ControlKind::Text, "", 7, 166, 264, 8},
 };
-static_assert(std::size(kControls) == 11);
+static_assert(std::size(kControls) == 12);
 
 constexpr varnel::DialogTemplate kWizard{"Varnel MICR Font Trueline", 278, 169, "MS Sans Serif", 8,
                                          varnel::kCaption | varnel::kSystemMenu | varnel::kMinimizeBox |
@@ -49,9 +54,30 @@ constexpr int kTitleHeight = 14;
 
 }  // namespace
 
-CTruelineDlg::CTruelineDlg(QWidget* parent) : QDialog(parent) {
+CTruelineDlg::CTruelineDlg(QWidget* parent) : CTruelineDlg(parent, PlatformFonts{}) {}
+
+CTruelineDlg::CTruelineDlg(QWidget* parent, const FontCatalogue& fonts) : QDialog(parent) {
     controls_ = varnel::build_dialog(*this, kWizard);
     on_init_dialog();
+    show_missing_fonts(fonts);
+}
+
+void CTruelineDlg::show_missing_fonts(const FontCatalogue& fonts) {
+    auto* note = controls_.get<QLabel>(kIdcFontNote);
+    if (note == nullptr) return;
+    const std::string warning = missing_fonts_warning(missing_micr_families(fonts));
+    if (warning.empty()) {
+        note->hide();
+        return;
+    }
+    note->setText(QString::fromStdString(warning));
+    QPalette palette = note->palette();
+    palette.setColor(QPalette::WindowText, Qt::red);
+    note->setPalette(palette);
+    // As many lines as the text takes at the note's width, and the template's margin under it.
+    note->resize(note->width(), note->heightForWidth(note->width()));
+    const int margin = varnel::to_pixels(controls_.units(), 0, 0, 0, 7).height();
+    setFixedSize(width(), note->geometry().bottom() + 1 + margin);
 }
 
 void CTruelineDlg::on_init_dialog() {

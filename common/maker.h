@@ -19,6 +19,7 @@ inline constexpr std::string_view kStreetAddress = "1200 Meridian Avenue, Suite 
 inline constexpr std::string_view kCityAddress = "Portland, OR 97201, USA";
 inline constexpr std::string_view kSupportForum = "https://www.varnel.example/forum/";
 inline constexpr std::string_view kCustomFontPage = "https://www.varnel.example/fonts/custom/";
-inline constexpr std::string_view kCopyright = "Copyright (C) 2026 Varnel. All rights reserved.";
+// The maker's line of both About boxes; the licence line under it says what users may do.
+inline constexpr std::string_view kCopyright = "Copyright (C) 2026 Varnel.";
 
 }  // namespace varnel

@@ -10,6 +10,8 @@
 
 #include <CLI/CLI.hpp>
 
+#include "console/help_format.h"
+
 namespace varnel::glyphmate::console {
 
 namespace {
@@ -70,6 +72,7 @@ int written(int status) {
 std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
     CLI::App app{"Converts data into the text that, typeset in a Varnel barcode font, draws the symbol.",
                  "glyphmate-encode"};
+    app.formatter(help_formatter());
     app.set_version_flag("--version", "glyphmate-encode " + std::string(glyphmate_version()));
     app.footer(
         "Exit status: 0 when no status line carries a message, 1 when one does (the conversion is still "

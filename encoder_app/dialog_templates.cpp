@@ -49,10 +49,11 @@ constexpr varnel::ControlTemplate kAboutControls[] = {
     {kNoId, Icon, kProgramIcon, 11, 17, 20, 20},
     {kNoId, Text, "Varnel Glyphmate Version 1.0", 40, 10, 119, 8},
     {kNoId, Text, varnel::kCopyright, 40, 25, 188, 8},
+    {kNoId, Text, "Glyphmate is free software under the MIT licence.", 40, 36, 188, 8},
     {kIdOk, PushButton, "OK", 178, 7, 50, 14, kDefault | kTabStop},
-    {kIdFontLink, Hyperlink, varnel::kFontPage, 40, 36, 103, 10},
+    {kIdFontLink, Hyperlink, varnel::kFontPage, 40, 48, 103, 10},
 };
-static_assert(std::size(kAboutControls) == 5);
+static_assert(std::size(kAboutControls) == 6);
 
 }  // namespace
 
@@ -61,7 +62,7 @@ const varnel::DialogTemplate kEncoderDialog{
     varnel::kCaption | varnel::kSystemMenu | varnel::kModalFrame | varnel::kAppWindow, kEncoderControls};
 
 const varnel::DialogTemplate kAboutDialog{
-    "About Glyphmate", 235, 62, "MS Sans Serif", 8, varnel::kCaption | varnel::kSystemMenu | varnel::kModalFrame,
+    "About Glyphmate", 235, 74, "MS Sans Serif", 8, varnel::kCaption | varnel::kSystemMenu | varnel::kModalFrame,
     kAboutControls};
 
 }  // namespace varnel::glyphmate

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "calibration_app/calibration_page.h"
 
+#include <algorithm>
 #include <climits>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include <gmock/gmock.h>
@@ -308,3 +311,61 @@ TEST(CalibrationPage, TwoCallsDrawTheSamePage) {
 }
 
 }  // namespace
+
+// A catalogue that holds the families a test names.
+struct NamedFonts final : FontCatalogue {
+    explicit NamedFonts(std::vector<std::string> names) : families(std::move(names)) {}
+    std::vector<std::string> families;
+    bool installed(std::string_view family) const override {
+        return std::find(families.begin(), families.end(), family) != families.end();
+    }
+};
+
+struct MissingFontsRow {
+    const char* name;
+    std::vector<std::string> installed;
+    std::vector<std::string_view> missing;
+    std::string warning;
+};
+
+void PrintTo(const MissingFontsRow& row, std::ostream* out) { *out << row.name; }
+
+class MissingFonts : public testing::TestWithParam<MissingFontsRow> {};
+
+TEST_P(MissingFonts, AreNamedInPageOrder) {
+    const MissingFontsRow& row = GetParam();
+    const NamedFonts fonts(row.installed);
+    const std::vector<std::string_view> missing = missing_micr_families(fonts);
+    EXPECT_EQ(missing, row.missing);
+    EXPECT_EQ(missing_fonts_warning(missing), row.warning);
+}
+
+const std::vector<std::string> kAllMicr = {"VNL MICRN", "VNL MICR", "VNL MICRW", "VNL MICRL", "VNL MICRB"};
+
+INSTANTIATE_TEST_SUITE_P(
+    Catalogues, MissingFonts,
+    testing::Values(
+        // the body face is not asked about: a substitute for it measures nothing wrong
+        MissingFontsRow{"micr_installed", kAllMicr, {}, ""},
+        MissingFontsRow{"none_installed", {"Times New Roman", "DejaVu Sans"},
+                        {"VNL MICRN", "VNL MICR", "VNL MICRW", "VNL MICRL", "VNL MICRB"},
+                        "The Varnel MICR fonts are not installed: the samples and zeros are set in another face "
+                        "and measure nothing."},
+        MissingFontsRow{"one_zero_font", {"VNL MICRN", "VNL MICR", "VNL MICRW", "VNL MICRB"}, {"VNL MICRL"},
+                        "The font VNL MICRL is not installed: their samples are set in another face and measure "
+                        "nothing."},
+        MissingFontsRow{"three", {"VNL MICR", "VNL MICRB"}, {"VNL MICRN", "VNL MICRW", "VNL MICRL"},
+                        "The fonts VNL MICRN, VNL MICRW and VNL MICRL are not installed: their samples are set in "
+                        "another face and measure nothing."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Every face the page draws in is either the body face or one the check asks about.
+TEST(CalibrationPage, TheFontCheckCoversEveryMicrFaceThePageUses) {
+    RecordingSurface surface;
+    draw_calibration_page(surface);
+    const std::vector<std::string_view> micr = micr_families();
+    for (const RecordedFont& font : surface.created) {
+        if (font.face == "Times New Roman") continue;
+        EXPECT_NE(std::find(micr.begin(), micr.end(), font.face), micr.end()) << font.face;
+    }
+}

@@ -13,14 +13,18 @@
 #include <QTimer>
 #include <QUrl>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "calibration_app/about_dlg.h"
+#include "calibration_app/calibration_page.h"
 #include "calibration_app/main_frame.h"
 #include "calibration_app/resource_ids.h"
 #include "calibration_app/trueline_app.h"
@@ -194,6 +198,49 @@ TEST_F(TruelineShell, TheWizardShowsItsControlsAndCaptions) {
     EXPECT_TRUE(picture);
 }
 
+// The families a test says are installed.
+struct NamedFonts final : FontCatalogue {
+    explicit NamedFonts(std::vector<std::string_view> names) : families(std::move(names)) {}
+    std::vector<std::string_view> families;
+    bool installed(std::string_view family) const override {
+        return std::find(families.begin(), families.end(), family) != families.end();
+    }
+};
+
+struct FontNoteRow {
+    const char* name;
+    std::vector<std::string_view> installed;
+    QString note;  // empty: no note, and the wizard keeps its template's size
+};
+
+TEST_F(TruelineShell, TheWizardSaysWhichMicrFontsAreMissing) {
+    const std::vector<FontNoteRow> rows = {
+        {"all_installed", micr_families(), {}},
+        {"none_installed", {},
+         "The Varnel MICR fonts are not installed: the samples and zeros are set in another face and measure nothing."},
+        {"one_missing", {"VNL MICRN", "VNL MICR", "VNL MICRW", "VNL MICRL"},
+         "The font VNL MICRB is not installed: their samples are set in another face and measure nothing."},
+    };
+    for (const FontNoteRow& row : rows) {
+        CTruelineDlg wizard(nullptr, NamedFonts(row.installed));
+        wizard.show();
+        auto* note = wizard.controls().get<QLabel>(kIdcFontNote);
+        ASSERT_NE(note, nullptr) << row.name;
+        const int template_height = varnel::to_pixels(wizard.controls().units(), 0, 0, 278, 169).height();
+        if (row.note.isEmpty()) {
+            EXPECT_FALSE(note->isVisible()) << row.name;
+            EXPECT_EQ(wizard.height(), template_height) << row.name;
+            continue;
+        }
+        EXPECT_TRUE(note->isVisible()) << row.name;
+        EXPECT_EQ(note->text(), row.note) << row.name;
+        // The whole note shows: the wizard grows to hold every line of it.
+        EXPECT_GT(wizard.height(), template_height) << row.name;
+        EXPECT_TRUE(wizard.rect().contains(note->geometry())) << row.name;
+        EXPECT_GE(note->height(), note->heightForWidth(note->width())) << row.name;
+    }
+}
+
 TEST_F(TruelineShell, PrintGoesThroughThePrinterDialogToOnePageAndTheWizardStays) {
     button(varnel::kIdOk)->click();
     ASSERT_EQ(dialog_parents_.size(), 1u);
@@ -240,13 +287,20 @@ void expect_about_box(QDialog& dialog) {
     auto* about = qobject_cast<CAboutDlg*>(&dialog);
     ASSERT_NE(about, nullptr);
     EXPECT_EQ(about->windowTitle(), "About Trueline");
-    std::vector<std::string> texts;
+    std::vector<std::string> texts, clipped;
     for (QWidget* w : about->controls().widgets())
-        if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->text().isEmpty())
+        if (auto* label = qobject_cast<QLabel*>(w); label != nullptr && !label->text().isEmpty()) {
             texts.push_back(label->text().toStdString());
-    EXPECT_EQ(texts, (std::vector<std::string>{"Trueline Version 1.0", text_of(varnel::kCopyright), "Home Page: ",
+            // One line each: the whole text inside its label, and the label inside the box.
+            if (label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width() ||
+                !about->rect().contains(label->geometry()))
+                clipped.push_back(texts.back());
+        }
+    EXPECT_EQ(texts, (std::vector<std::string>{"Trueline Version 1.0", "Copyright (C) 2026 Varnel.",
+                                               "Trueline is free software under the MIT licence.", "Home Page: ",
                                                "www.varnel.example/", "Support:", text_of(varnel::kSupportEmail),
                                                "Phone:", text_of(varnel::kTelephone)}));
+    EXPECT_EQ(clipped, std::vector<std::string>{});
     auto* home = about->controls().get<varnel::HyperlinkLabel>(kIdcLink);
     auto* support = about->controls().get<varnel::HyperlinkLabel>(kIdcSupportLink);
     ASSERT_NE(home, nullptr);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The built glyphmate-encode, run as a user runs it.
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -98,7 +99,13 @@ TEST(Console, UsageErrors) {
 TEST(Console, HelpAndVersion) {
     auto r = encode({"--help"});
     EXPECT_EQ(r.exit_code, 0);
-    EXPECT_NE(r.out.find("--data-hex"), std::string::npos);
+    EXPECT_TRUE(r.out.starts_with("Usage: glyphmate-encode [OPTIONS] [DATA]\n\nConverts data")) << r.out;
+    EXPECT_NE(r.out.find("  --data-hex HEX "), std::string::npos) << r.out;
+    // Written for a person: no parser bookkeeping, no generic value names, 80 columns.
+    for (const char* noise : {"Excludes", "Needs:", " TEXT", "REQUIRED"})
+        EXPECT_EQ(r.out.find(noise), std::string::npos) << noise << " in:\n" << r.out;
+    std::istringstream lines(r.out);
+    for (std::string line; std::getline(lines, line);) EXPECT_LE(line.size(), 79u) << line;
     r = encode({"--version"});
     EXPECT_EQ(r.exit_code, 0);
     EXPECT_EQ(r.out, "glyphmate-encode 1.0.0\n");

@@ -296,6 +296,7 @@ TEST_F(EncoderDialog, CopiesAHandEditedConvertedString) {
 
 TEST_F(EncoderDialog, TheAboutButtonOpensTheAboutBox) {
     QString title, version, link_text, link_tip;
+    QStringList texts, clipped;
     QUrl target;
     bool has_icon = false;
     on_next_modal([&](QDialog& about) {
@@ -303,6 +304,12 @@ TEST_F(EncoderDialog, TheAboutButtonOpensTheAboutBox) {
         for (QLabel* label : about.findChildren<QLabel*>()) {
             if (label->text().startsWith("Varnel Glyphmate")) version = label->text();
             if (!label->pixmap().isNull()) has_icon = true;
+            if (label->text().isEmpty()) continue;
+            texts << label->text();
+            // One line each: the whole text inside its label, and the label inside the box.
+            if (label->fontMetrics().horizontalAdvance(label->text()) > label->contentsRect().width() ||
+                !about.rect().contains(label->geometry()))
+                clipped << label->text();
         }
         if (auto* link = about.findChild<varnel::HyperlinkLabel*>(QString::number(kIdFontLink))) {
             link_text = link->text();
@@ -314,6 +321,10 @@ TEST_F(EncoderDialog, TheAboutButtonOpensTheAboutBox) {
     click(control(kIdAbout));
     EXPECT_EQ(title, "About Glyphmate");
     EXPECT_EQ(version, "Varnel Glyphmate Version 1.0");
+    EXPECT_TRUE(texts.contains("Copyright (C) 2026 Varnel.")) << texts.join('|').toStdString();
+    EXPECT_TRUE(texts.contains("Glyphmate is free software under the MIT licence.")) << texts.join('|').toStdString();
+    EXPECT_FALSE(texts.join('|').contains("All rights reserved"));
+    EXPECT_TRUE(clipped.isEmpty()) << clipped.join('|').toStdString();
     EXPECT_TRUE(has_icon);
     EXPECT_EQ(target, QUrl("https://www.varnel.example/fonts/"));
     EXPECT_EQ(link_text, "www.varnel.example/fonts/");

@@ -50,6 +50,10 @@ export PKG_CONFIG_PATH=$libdir/pkgconfig
 read -r -a pc <<<"$(pkg-config --cflags --libs glyphmate)"
 cc -std=c99 -Wall -Wextra -Wpedantic -Werror "${flags[@]}" "$examples/convert.c" "${pc[@]}" -o "$work/convert_c"
 expect "C example" "*CODE39* in VNL Code39MA" "$(LD_LIBRARY_PATH=$libdir "$work/convert_c")"
+# Or with the library's folder recorded in the program, as the README says: no LD_LIBRARY_PATH.
+cc -std=c99 "${flags[@]}" "$examples/convert.c" "${pc[@]}" "-Wl,-rpath,$(pkg-config --variable=libdir glyphmate)" \
+  -o "$work/convert_rpath"
+expect "C example with -rpath" "*CODE39* in VNL Code39MA" "$(env -u LD_LIBRARY_PATH "${preload[@]}" "$work/convert_rpath")"
 
 # Python through ctypes.
 expect "Python example" "*CODE39*" "$(LD_LIBRARY_PATH=$libdir "${preload[@]}" python3 "$examples/convert.py")"
@@ -66,4 +70,6 @@ page=$(find "$prefix" -name glyphmate-encode.1)
 [ -n "$page" ] || fail "no manual page installed"
 grep -q 'BATCH MODE' "$page" || fail "the manual page lacks the batch mode"
 grep -q 'supplement.-column' "$page" || fail "the manual page lacks the options"
+! grep -q -e 'Excludes' -e 'Needs:' "$page" || fail "the manual page lists the parser's option relations"
+expect "the description, once" 1 "$(grep -c 'draws the symbol' "$page")"
 echo "installed library, examples and manual page work"
