@@ -34,7 +34,7 @@ const Layout kLayouts[] = {
     {{"Code39 Extended"}, "\"'", [](std::string_view s, int) { return varnel::read_code39_extended(s); }, 127},
     {{"Code93"}, {}, [](std::string_view s, int) { return varnel::read_code93(s); }, 47},
     {{"UPC-A", "UPC-E", "EAN-13", "EAN-8"}, "'", varnel::read_upc_ean, 10},
-    {{"Interleaved 2 of 5"}, {}, [](std::string_view s, int) { return varnel::read_itf25(s); }, 100},
+    {{"Interleaved 2 of 5"}, "\"'", [](std::string_view s, int) { return varnel::read_itf25(s); }, 100},
     {{"Code128A", "Code128B", "Code128C", "Code128Auto", "GS1-128"}, "\"'",
      [](std::string_view s, int) { return varnel::read_code128(s); }, 106},
     {{"Codabar"}, {}, [](std::string_view s, int) { return varnel::read_codabar(s); }, 16},
@@ -85,15 +85,24 @@ Text from_bytes(std::string_view bytes) {
 }
 
 // No font draws a byte from 0x80 to 0xBF, so 0xC3 before one is UTF-8 of the bytes 0xC0 to
-// 0xFF read as Windows-1252: "Ê" shown as "ÃŠ". Mends each such pair; the first one's
-// character, or 0 when there is none.
+// 0xFF read as Windows-1252: "Ê" shown as "ÃŠ". But "Ã" before a smart quote is also a
+// glyph of some fonts followed by a quote AutoCorrect changed, so such pairs are mended only
+// when the string has a pair that can be nothing but mojibake. Mends each pair; the first
+// one's character, or 0 when there is none.
 std::size_t mend_mojibake(Text& t) {
+    auto pair_at = [&](std::size_t i) {
+        const auto next = i + 1 < t.bytes.size() ? static_cast<unsigned char>(t.bytes[i + 1]) : 0;
+        return static_cast<unsigned char>(t.bytes[i]) == 0xC3 && next >= 0x80 && next <= 0xBF ? next : 0;
+    };
+    auto smart_quote = [](unsigned char b) { return b >= 0x91 && b <= 0x94; };
+    bool sure = false;
+    for (std::size_t i = 0; i < t.bytes.size() && !sure; ++i) sure = pair_at(i) != 0 && !smart_quote(pair_at(i));
+    if (!sure) return 0;
     std::size_t first = 0;
     Text mended;
     mended.shown = t.shown;
     for (std::size_t i = 0; i < t.bytes.size(); ++i) {
-        const auto next = i + 1 < t.bytes.size() ? static_cast<unsigned char>(t.bytes[i + 1]) : 0;
-        if (static_cast<unsigned char>(t.bytes[i]) == 0xC3 && next >= 0x80 && next <= 0xBF) {
+        if (const unsigned char next = pair_at(i); next != 0) {
             if (first == 0) first = t.origin[i];
             mended.bytes += static_cast<char>(0xC0 | (next & 0x3F));
             mended.origin.push_back(t.origin[i]);
@@ -103,7 +112,7 @@ std::size_t mend_mojibake(Text& t) {
             mended.origin.push_back(t.origin[i]);
         }
     }
-    if (first != 0) t = std::move(mended);
+    t = std::move(mended);
     return first;
 }
 

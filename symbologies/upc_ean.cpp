@@ -233,6 +233,9 @@ Reading read_upc_ean(std::string_view s, int member) {
         r.glyph(i, GlyphRole::Text, main[i]);
         ++i;
     }
+    ReadDigit skipped{};
+    for (; i < main.size() && main[i] != kLeftGuard && !read_digit(main[i], i, skipped) && !is_outside(main[i]); ++i)
+        r.fault(ReadFaultKind::NotInFont, i, main[i]);
     if (i < main.size() && main[i] == kLeftGuard) {
         r.glyph(i, GlyphRole::Start, kLeftGuard);
         ++i;
