@@ -181,7 +181,8 @@ int inspect_batch(const Settings& s) {
                 j.update(inspection_json(r, !s.type_given));
                 out.put(j.dump());
             } else {
-                out.put(std::to_string(in.line_number()) + ": " + r.type + " " + quoted(r.data) + ": " +
+                out.put(std::to_string(in.line_number()) + ": " + (r.type[0] != '\0' ? std::string(r.type) + " " : "") +
+                        quoted(r.data) + ": " +
                         (r.scans ? std::string("scans") : messages(r)));
             }
             out.put('\n');

@@ -242,6 +242,11 @@ std::optional<Inspection> inspect(std::string_view input, bool utf8, std::string
     const CatalogueEntry* wanted = nullptr;
     if (!type.empty() && (wanted = find_entry(type)) == nullptr) return std::nullopt;
 
+    if (input.empty() && wanted == nullptr) {
+        Inspection empty;
+        empty.faults.push_back({"no-start", std::nullopt, "The string is empty: copy the whole converted string."});
+        return empty;
+    }
     Text text = utf8 ? from_utf8(input) : from_bytes(input);
     std::vector<InspectFault> common;
     if (const std::size_t at = mend_mojibake(text); at != 0)

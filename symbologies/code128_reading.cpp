@@ -62,7 +62,6 @@ std::string element_strings(std::string_view sent) {
 
 Reading read_code128(std::string_view s) {
     Reading r;
-    r.check_character = true;
     const std::vector<std::size_t> inner = read_frame(s, {kStarts, {}, kStopRun, is_code128_glyph}, r);
     const int start = !s.empty() && kValueOf[static_cast<unsigned char>(s[0])] >= kCode128StartA
                           ? kValueOf[static_cast<unsigned char>(s[0])]

@@ -75,7 +75,6 @@ char shift_of(char glyph) {
 Reading read_code93(std::string_view s) {
     Reading r;
     r.type = "Code93";
-    r.full_ascii = true;
     const std::vector<std::size_t> inner = read_frame(s, {"[", {}, "]|", is_code93_glyph}, r);
     const std::size_t data_end = inner.size() >= 2 ? inner.size() - 2 : 0;
     std::string part;

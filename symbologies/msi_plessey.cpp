@@ -49,7 +49,6 @@ bool is_digit_glyph(unsigned char c) { return is_digit(static_cast<char>(c)); }
 Reading read_msi(std::string_view s) {
     Reading r;
     r.type = "MSI/Plessey";
-    r.check_character = true;
     const std::vector<std::size_t> inner = read_frame(s, {"[", "]", {}, is_digit_glyph}, r);
     for (std::size_t k = 0; k + 1 < inner.size(); ++k) {
         r.glyph(inner[k], GlyphRole::Data, s[inner[k]]);

@@ -13,6 +13,7 @@ std::vector<std::size_t> read_frame(std::string_view s, const Frame& frame, Read
         out.fault(ReadFaultKind::NoStart, kNowhere, 0, frame.starts.empty() ? 0 : frame.starts[0]);
     }
     bool stopped = false;
+    std::size_t partial = 0;  // how much of the stop run stands at the end
     if (!frame.stop_run.empty()) {
         stopped = s.size() >= begin + frame.stop_run.size() && s.ends_with(frame.stop_run);
         if (stopped) end = s.size() - frame.stop_run.size();
@@ -20,6 +21,7 @@ std::vector<std::size_t> read_frame(std::string_view s, const Frame& frame, Read
         for (std::size_t n = frame.stop_run.size() - 1; !stopped && n > 0; --n)
             if (s.size() >= begin + n && s.ends_with(frame.stop_run.substr(0, n))) {
                 end = s.size() - n;
+                partial = n;
                 break;
             }
     } else if (s.size() > begin && in(frame.stops, s.back())) {
@@ -41,7 +43,7 @@ std::vector<std::size_t> read_frame(std::string_view s, const Frame& frame, Read
     }
     for (std::size_t i = end; i < s.size(); ++i) out.glyph(i, GlyphRole::Stop, s[i]);
     if (!stopped) {
-        out.fault(ReadFaultKind::NoStop, kNowhere, 0, closers.empty() ? 0 : closers[0]);
+        out.fault(ReadFaultKind::NoStop, kNowhere, 0, closers.empty() ? 0 : closers[partial]);
     }
     return inner;
 }

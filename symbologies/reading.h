@@ -38,7 +38,7 @@ struct Reading {
     std::vector<ReadGlyph> glyphs;
     std::vector<ReadFault> faults;
     int checks = 0;              // check characters found right: evidence for this reading
-    bool check_character = false, full_ascii = false;  // options the string shows
+    bool check_character = false, full_ascii = false;  // the user's options the string shows
 
     void fault(ReadFaultKind kind, std::size_t at = kNowhere, char found = 0, char expected = 0) {
         faults.push_back({kind, at, found, expected});

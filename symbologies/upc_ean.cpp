@@ -223,7 +223,6 @@ std::string parity_of(const std::vector<ReadDigit>& digits, std::size_t count) {
 Reading read_upc_ean(std::string_view s, int member) {
     static constexpr const char* kNames[] = {"UPC-A", "UPC-E", "EAN-13", "EAN-8"};
     Reading r;
-    r.check_character = true;
     const std::size_t space = s.find(' ');
     const std::string_view main = s.substr(0, space);
     std::size_t i = 0;
@@ -314,7 +313,7 @@ Reading read_upc_ean(std::string_view s, int member) {
         const char found = row_of(kUpceParity, parity_of(all, kUpceDigits));
         const char expected = expands ? upc_ean_check_digit(upca.text) : found;
         r.data = "0" + digits;
-        r.data += found == '?' ? expected : found;
+        if (found != '?' || expands) r.data += found == '?' ? expected : found;
         if (expands && found != expected) {
             // The parities carry the check digit: the first digit in the wrong set is the fault.
             const std::string_view want = kUpceParity[static_cast<std::size_t>(expected - '0')];
