@@ -180,8 +180,8 @@ std::vector<InspectFault> describe(const Reading& r, const Text& t, const std::s
                 break;
             case ReadFaultKind::Misplaced:
                 fault.message = shown_char(f.found) + where +
-                                " is a start, stop or guard character inside the symbol: delete it, or put each "
-                                "symbol in a string of its own.";
+                                " is a start, stop or guard character out of its place (a character lost or added, "
+                                "or two symbols run together): convert the data again, one symbol to a string.";
                 break;
             default: break;  // the inspector's own kinds are described where they are found
         }

@@ -281,6 +281,20 @@ Reading read_upc_ean(std::string_view s, int member) {
     }
     r.type = kNames[member];
 
+    // A half with digits missing or to spare leaves the guard after it out of its place.
+    static constexpr std::size_t kLeft[] = {6, 6, 6, 4}, kRight[] = {6, 0, 6, 4};
+    const char want_end = member == 1 ? kUpceEndGuard : kRightGuard;
+    std::size_t centre_at = kNowhere, end_at = kNowhere;
+    for (const ReadGlyph& g : r.glyphs) {
+        if (g.role == GlyphRole::Guard) centre_at = g.at;
+        if (g.role == GlyphRole::Stop) end_at = g.at;
+    }
+    if (centre_at != kNowhere && (member == 1 || left.size() != kLeft[member]))
+        r.fault(ReadFaultKind::Misplaced, centre_at, kCentreGuard);
+    else if (end_at != kNowhere && (main[end_at] != want_end || (centre_at == kNowhere ? left.size() : right.size()) !=
+                                                                     (member == 1 ? kLeft[1] : kRight[member])))
+        r.fault(ReadFaultKind::Misplaced, end_at, main[end_at]);
+
     std::vector<ReadDigit> all(left);
     all.insert(all.end(), right.begin(), right.end());
     for (const ReadDigit& d : all) r.glyph(d.at, GlyphRole::Data, main[d.at]);
