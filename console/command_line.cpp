@@ -80,7 +80,11 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
 
     std::string height, data, data_hex, encoding, output_encoding, delimiter;
     bool check = false, full_ascii = false, no_text = false;
-    app.add_option("--type", s.type, "Symbology, as in the Barcode Type list (default Code39)");
+    auto* type_opt = app.add_option("--type", s.type, "Symbology, as in the Barcode Type list (default Code39)");
+    auto* inspect_opt = app.add_flag("--inspect", s.inspect,
+                                     "Check DATA (or each record of the batch) as a converted string pasted from a "
+                                     "document: symbology, font, the data a scanner reads, and why it would not scan "
+                                     "(every font is tried unless --type is given); exit 1 when it does not scan");
     app.add_option("--supplement", s.supplement, "UPC/EAN 2- or 5-digit add-on");
     app.add_flag("--check", check, "Check Character on");
     app.add_flag("--full-ascii", full_ascii, "Full ASCII on");
@@ -121,7 +125,7 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
                                          "uses); the output keeps it")
                               ->type_name("DELIMITER")
                               ->needs(csv_opt);
-    list_opt->excludes(data_opt)->excludes(hex_opt)->excludes(batch_opt)->excludes(csv_opt);
+    list_opt->excludes(data_opt)->excludes(hex_opt)->excludes(batch_opt)->excludes(csv_opt)->excludes(inspect_opt);
 
     try {
         app.parse(argc, argv);
@@ -134,6 +138,9 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
     }
 
     s.batch = batch_opt->count() > 0 || s.csv;
+    s.type_given = type_opt->count() > 0;
+    if (s.inspect && !s.batch && data_opt->count() == 0 && hex_opt->count() == 0)
+        return usage_error("--inspect needs the string to check, --data-hex or --batch");
     if (s.input == "-") s.input.clear();
     s.options.check_character = check;
     s.options.full_ascii = full_ascii;

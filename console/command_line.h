@@ -17,6 +17,8 @@ struct Settings {
     std::string supplement;  // as typed (UTF-8)
     bool json = false;
     bool list = false;
+    bool inspect = false;     // check DATA as a pasted converted string
+    bool type_given = false;  // --type was on the command line
 
     // One conversion: the data as typed (UTF-8), or bytes from --data-hex.
     std::string data = "VARNEL GLYPH MATE";

@@ -17,6 +17,7 @@
 #include "console/batch.h"
 #include "console/command_line.h"
 #include "console/fontconfig_families.h"
+#include "console/inspect.h"
 #include "console/io.h"
 #include "console/output.h"
 
@@ -90,6 +91,8 @@ int main(int argc, char** argv) {
         for (int i = 0; i < glyphmate_type_count(); ++i) std::cout << glyphmate_type_name(i) << '\n';
         return written(0);
     }
+
+    if (s.inspect) return s.batch ? inspect_batch(s) : inspect_one(s);
 
     // Only JSON shows whether the font is installed: the other outputs skip the font listing.
     varnel::glyphmate::FontconfigFonts fonts;

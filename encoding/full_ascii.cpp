@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "encoding/full_ascii.h"
 
+#include <array>
+
 namespace varnel {
 
 bool full_ascii_pair(unsigned char c, char pair[2]) {
@@ -20,6 +22,20 @@ bool full_ascii_pair(unsigned char c, char pair[2]) {
     if (c >= 97 && c <= 122) return set('+', c - 32);
     if (c >= 123 && c <= 127) return set('%', c - 43);
     return false;
+}
+
+char full_ascii_char(char shift, char letter) {
+    static const auto pairs = [] {
+        std::array<std::array<char, 128>, 128> table{};
+        for (int c = 1; c < 128; ++c) {
+            char pair[2];
+            if (full_ascii_pair(static_cast<unsigned char>(c), pair))
+                table[static_cast<unsigned char>(pair[0])][static_cast<unsigned char>(pair[1])] = static_cast<char>(c);
+        }
+        return table;
+    }();
+    const auto s = static_cast<unsigned char>(shift), l = static_cast<unsigned char>(letter);
+    return s < 128 && l < 128 ? pairs[s][l] : '\0';
 }
 
 }  // namespace varnel

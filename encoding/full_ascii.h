@@ -9,4 +9,7 @@ namespace varnel {
 // false for NUL, bytes from 128 and the native characters (digits, capitals, space, "-", ".").
 bool full_ascii_pair(unsigned char c, char pair[2]);
 
+// And back: the character a shift and a letter stand for, or NUL when they are no pair.
+char full_ascii_char(char shift, char letter);
+
 }  // namespace varnel

@@ -74,6 +74,8 @@ std::size_t decode_utf8(std::string_view s, std::size_t i, char32_t& cp) {
 
 char32_t cp1252_to_unicode(unsigned char byte) { return code_point(byte); }
 
+std::size_t utf8_sequence(std::string_view text, std::size_t at, char32_t& cp) { return decode_utf8(text, at, cp); }
+
 int unicode_to_cp1252(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
     for (std::size_t i = 0; i < kHigh.size(); ++i)

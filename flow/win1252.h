@@ -18,6 +18,9 @@ int unicode_to_cp1252(char32_t code_point);
 // The length of the run of ASCII bytes at the start of text.
 std::size_t ascii_prefix(std::string_view text);
 
+// One UTF-8 sequence at text[at]: its length and code point, or 0 when it is malformed.
+std::size_t utf8_sequence(std::string_view text, std::size_t at, char32_t& code_point);
+
 // UTF-8 of each byte's character.
 std::string cp1252_to_utf8(std::string_view bytes);
 // The same into out, capacity bytes with the terminator, cut at the last whole character

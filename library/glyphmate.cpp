@@ -12,6 +12,7 @@
 #include "flow/catalogue.h"
 #include "flow/conversion.h"
 #include "flow/font_naming.h"
+#include "flow/inspect.h"
 #include "flow/installed_families.h"
 #include "flow/preview.h"
 #include "flow/record_converter.h"
@@ -284,6 +285,48 @@ const char* glyphmate_strerror(int code) {
 }
 
 size_t glyphmate_result_size(void) { return sizeof(glyphmate_result); }
+
+int glyphmate_inspect(const char* type, const char* text, size_t length, int encoding, glyphmate_inspection* out) {
+    if (out == nullptr) return GLYPHMATE_BAD_ARGUMENT;
+    std::memset(out, 0, sizeof *out);
+    if ((text == nullptr && length > 0) || (encoding != GLYPHMATE_UTF8 && encoding != GLYPHMATE_WINDOWS_1252))
+        return GLYPHMATE_BAD_ARGUMENT;
+    try {
+        const auto r = inspect({text == nullptr ? "" : text, length}, encoding == GLYPHMATE_UTF8,
+                               type == nullptr ? std::string_view() : std::string_view(type));
+        if (!r) return GLYPHMATE_UNKNOWN_TYPE;
+        out->scans = r->scans() ? 1 : 0;
+        put_text(out->type, r->type);
+        put_text(out->font, r->font);
+        put_utf8(out->data, r->data);
+        out->check_character = r->check_character ? 1 : 0;
+        out->full_ascii = r->full_ascii ? 1 : 0;
+        out->fault_count = r->faults.size();
+        for (std::size_t i = 0; i < r->faults.size() && i < GLYPHMATE_MAX_FAULTS; ++i) {
+            glyphmate_fault& f = out->faults[i];
+            f.at = r->faults[i].at.value_or(0);
+            put_text(f.kind, r->faults[i].kind);
+            put_text(f.message, r->faults[i].message);
+        }
+        for (const InspectMark& m : r->marks) {
+            if (out->mark_count == GLYPHMATE_MAX_MARKS) break;
+            glyphmate_mark& g = out->marks[out->mark_count++];
+            g.at = m.at;
+            put_text(g.role, m.role);
+            put_text(g.found, m.found);
+            put_text(g.expected, m.expected);
+        }
+        std::string others;
+        for (const std::string& o : r->others) others += o + '\n';
+        put_text(out->others, others);
+        return r->scans() ? GLYPHMATE_OK : GLYPHMATE_MESSAGE;
+    } catch (...) {
+        std::memset(out, 0, sizeof *out);
+        return GLYPHMATE_NO_MEMORY;
+    }
+}
+
+size_t glyphmate_inspection_size(void) { return sizeof(glyphmate_inspection); }
 
 const char* glyphmate_version(void) { return GLYPHMATE_LIBRARY_VERSION; }
 

@@ -93,6 +93,51 @@ int glyphmate_converter_run(glyphmate_converter* converter, const char* data, si
                             const char* supplement, size_t supplement_length, glyphmate_result* result);
 void glyphmate_converter_free(glyphmate_converter* converter);
 
+/* Checking a converted string as pasted from a document: which symbology and font it is
+ * for, what a scanner reads from it and why it would not scan. */
+#define GLYPHMATE_MAX_FAULTS 16
+#define GLYPHMATE_MAX_MARKS 16
+
+typedef struct glyphmate_fault {
+    size_t at;         /* the character of the text, from 1; 0 for something missing */
+    char kind[24];     /* "not-in-font", "typographic-quote", "mojibake", "wrong-check",
+                        * "no-start", "no-stop", "misplaced" or "too-long" */
+    char message[512]; /* what is wrong and what to do, UTF-8 */
+} glyphmate_fault;
+
+/* A start, stop, guard or check character: as found, and as the symbol needs it (UTF-8). */
+typedef struct glyphmate_mark {
+    size_t at;         /* the character of the text, from 1 */
+    char role[8];      /* "start", "stop", "guard" or "check" */
+    char found[8];
+    char expected[8];
+} glyphmate_mark;
+
+typedef struct glyphmate_inspection {
+    int scans;                 /* nonzero: nothing is wrong */
+    char type[32];             /* the symbology, as the catalogue writes it */
+    char font[64];             /* the font family, e.g. "VNL Code39" (the height is not in the text) */
+    char data[1024];           /* what a scanner sends, UTF-8; GS1-128 as element strings,
+                                * AIs in parentheses; cut at a whole character */
+    int check_character;       /* what the text shows of the options */
+    int full_ascii;
+    size_t fault_count;        /* every fault found; the first GLYPHMATE_MAX_FAULTS are in faults */
+    glyphmate_fault faults[GLYPHMATE_MAX_FAULTS];
+    size_t mark_count;         /* at most GLYPHMATE_MAX_MARKS */
+    glyphmate_mark marks[GLYPHMATE_MAX_MARKS];
+    char others[512];          /* the other types whose fonts read it, most plausible first,
+                                * each ended by a line feed; empty when a type was given */
+} glyphmate_inspection;
+
+/* Inspects text (length bytes; encoding GLYPHMATE_UTF8 for text as copied, or
+ * GLYPHMATE_WINDOWS_1252 for the fonts' bytes). type may be null: every font is tried and
+ * the most plausible reading wins; else exactly that type's font. Returns GLYPHMATE_OK when
+ * it scans, GLYPHMATE_MESSAGE when it has faults, or an error (the inspection emptied). */
+int glyphmate_inspect(const char* type, const char* text, size_t length, int encoding, glyphmate_inspection* inspection);
+
+/* sizeof(glyphmate_inspection), for bindings that allocate it as plain memory. */
+size_t glyphmate_inspection_size(void);
+
 /* The symbologies in the order of the Barcode Type list: index 0 to glyphmate_type_count()-1;
  * null past the end. */
 int glyphmate_type_count(void);

@@ -1,5 +1,6 @@
 # SPDX-License-Identifier: MIT
-"""The Calc functions GLYPHMATE, GLYPHMATEFONT and GLYPHMATESTATUS over the glyphmate module.
+"""The Calc functions GLYPHMATE, GLYPHMATEFONT, GLYPHMATESTATUS and GLYPHMATECHECK over the
+glyphmate module.
 
 The module and libglyphmate travel inside the extension (glyphmate/ beside this file) and
 are loaded from there under a private name, so neither an installed glyphmate package nor
@@ -106,6 +107,18 @@ class GlyphmateAddIn(unohelper.Base, XGlyphmate):
 
     def glyphmateStatus(self, symbology, data, options, supplement):
         return self._convert(symbology, data, options, supplement).status
+
+    def glyphmateCheck(self, text, symbology):
+        glyphmate = _load_glyphmate()
+        # Omitted, or an empty cell (which Calc passes as the number 0): every font is tried.
+        type = symbology if isinstance(symbology, str) and symbology != "" else None
+        if type is None and symbology is not None and not (isinstance(symbology, float) and symbology == 0):
+            raise _refuse("Type must be text such as \"Code39\"", 1)
+        try:
+            inspection = glyphmate.inspect(text, type)
+        except ValueError as error:
+            raise _refuse(str(error), 1)
+        return "OK" if inspection.scans else inspection.faults[0].message
 
 
 g_ImplementationHelper = unohelper.ImplementationHelper()

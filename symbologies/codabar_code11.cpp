@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "encoding/primitives.h"
+#include "symbologies/reading.h"
 
 namespace varnel {
 
@@ -43,6 +44,43 @@ const char* code11_encode(const char* data) {
     part.append(code11_check(part.view(), kCode11WeightCycleC));
     if (long_data) part.append(code11_check(part.view(), kCode11WeightCycleK));
     return return_symbol("[", part.view(), "]", truncated);
+}
+
+namespace {
+bool is_codabar_glyph(unsigned char c) { return kCodabarEncoderIndex(static_cast<char>(c)) >= 0; }
+bool is_code11_glyph(unsigned char c) { return kCode11Index(static_cast<char>(c)) >= 0; }
+}  // namespace
+
+// The encoder writes A and B; a scanner takes any of the four start/stop characters.
+Reading read_codabar(std::string_view s) {
+    Reading r;
+    r.type = "Codabar";
+    for (std::size_t i : read_frame(s, {"ABCD", "ABCD", {}, is_codabar_glyph}, r)) {
+        r.glyph(i, GlyphRole::Data, s[i]);
+        r.data += s[i];
+    }
+    return r;
+}
+
+// C always; K too from kCode11LongData data characters on, so 12 glyphs or more carry both.
+Reading read_code11(std::string_view s) {
+    Reading r;
+    r.type = "Code11";
+    const std::vector<std::size_t> inner = read_frame(s, {"[", "]", {}, is_code11_glyph}, r);
+    const std::size_t checks = inner.size() > kCode11LongData ? 2 : inner.empty() ? 0 : 1;
+    std::string part;
+    for (std::size_t k = 0; k + checks < inner.size(); ++k) {
+        r.glyph(inner[k], GlyphRole::Data, s[inner[k]]);
+        part += s[inner[k]];
+    }
+    r.data = part;
+    if (checks >= 1) {
+        const char c = code11_check(part, kCode11WeightCycleC);
+        r.check(inner[part.size()], s[inner[part.size()]], c);
+        part += c;
+    }
+    if (checks == 2) r.check(inner.back(), s[inner.back()], code11_check(part, kCode11WeightCycleK));
+    return r;
 }
 
 }  // namespace varnel

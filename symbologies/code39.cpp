@@ -5,6 +5,7 @@
 
 #include "encoding/full_ascii.h"
 #include "encoding/primitives.h"
+#include "symbologies/reading.h"
 
 namespace varnel {
 
@@ -105,6 +106,67 @@ const char* code39_extended(const char* data) {
         truncated = !part.append(extended_glyph(c), kRoomStartStop);
     }
     return return_symbol("[", part.view(), "]", truncated);
+}
+
+namespace {
+
+// Reading back: the byte each glyph stands for, from the same tables the encoders write by.
+constexpr SetIndex kGlyphIndex(kGlyphTable);
+
+bool is_code39_glyph(unsigned char c) { return kGlyphIndex(static_cast<char>(c)) >= 0; }
+
+const std::array<char, 256> kExtendedData = [] {
+    std::array<char, 256> data{};
+    for (int c = 1; c < 128; ++c) data[static_cast<unsigned char>(extended_glyph(static_cast<unsigned char>(c)))] = static_cast<char>(c);
+    return data;
+}();
+
+bool is_extended_glyph(unsigned char c) { return kExtendedData[c] != '\0'; }
+
+}  // namespace
+
+// '*', '[' and ']' draw the same start/stop bars; '[' opens the Full ASCII form. A plain
+// symbol whose last glyph is the mod 43 check of the others is taken to carry one.
+Reading read_code39(std::string_view s) {
+    Reading r;
+    r.type = "Code39";
+    const std::vector<std::size_t> inner = read_frame(s, {"*[]", "*[]", {}, is_code39_glyph}, r);
+    r.full_ascii = !s.empty() && s[0] == '[';
+    std::size_t data_end = inner.size();
+    if (!r.full_ascii && !inner.empty()) {
+        int sum = 0;
+        for (std::size_t k = 0; k + 1 < inner.size(); ++k) sum += kGlyphIndex(s[inner[k]]);
+        if (kGlyphTable[sum % 43] == s[inner.back()]) {
+            r.check_character = true;
+            data_end = inner.size() - 1;
+        }
+    }
+    for (std::size_t k = 0; k < data_end; ++k) {
+        const char g = s[inner[k]];
+        const char c = kValueSet[kGlyphIndex(g)];
+        const char pair = r.full_ascii && k + 1 < data_end ? full_ascii_char(c, s[inner[k + 1]]) : '\0';
+        if (pair != '\0') {
+            r.glyph(inner[k], GlyphRole::Shift, g);
+            ++k;
+            r.glyph(inner[k], GlyphRole::Data, s[inner[k]]);
+            r.data += pair;
+        } else {
+            r.glyph(inner[k], GlyphRole::Data, g);
+            r.data += c;
+        }
+    }
+    if (r.check_character) r.check(inner.back(), s[inner.back()], s[inner.back()]);
+    return r;
+}
+
+Reading read_code39_extended(std::string_view s) {
+    Reading r;
+    r.type = "Code39 Extended";
+    for (std::size_t i : read_frame(s, {"[", "]", {}, is_extended_glyph}, r)) {
+        r.glyph(i, GlyphRole::Data, s[i]);
+        r.data += kExtendedData[static_cast<unsigned char>(s[i])];
+    }
+    return r;
 }
 
 }  // namespace varnel

@@ -5,6 +5,7 @@
 
 #include "encoding/full_ascii.h"
 #include "encoding/primitives.h"
+#include "symbologies/reading.h"
 
 namespace varnel {
 
@@ -53,6 +54,54 @@ const char* code93_encode(const char* data) {
     part.append(kCheckGlyphs[weighted_check(part.view(), kCheckIndex, kWeightCycleC, kModulus)]);
     part.append(kCheckGlyphs[weighted_check(part.view(), kCheckIndex, kWeightCycleK, kModulus)]);
     return return_symbol("[", part.view(), "]|", truncated);
+}
+
+namespace {
+bool is_code93_glyph(unsigned char c) { return kCheckIndex(static_cast<char>(c)) >= 0; }
+
+// The shift of the shared full-ASCII table that a Code 93 shift glyph draws; NUL for none.
+char shift_of(char glyph) {
+    switch (glyph) {
+        case '@': return '$';
+        case '#': return '%';
+        case '^': return '/';
+        case '&': return '+';
+        default: return '\0';
+    }
+}
+}  // namespace
+
+// The last two glyphs are C and K, always; the termination bar "|" belongs to the stop.
+Reading read_code93(std::string_view s) {
+    Reading r;
+    r.type = "Code93";
+    const std::vector<std::size_t> inner = read_frame(s, {"[", {}, "]|", is_code93_glyph}, r);
+    const std::size_t data_end = inner.size() >= 2 ? inner.size() - 2 : 0;
+    std::string part;
+    for (std::size_t k = 0; k < data_end; ++k) {
+        const char g = s[inner[k]];
+        part += g;
+        const char shift = shift_of(g);
+        const char pair = shift != '\0' && k + 1 < data_end ? full_ascii_char(shift, s[inner[k + 1]]) : '\0';
+        if (pair != '\0') {
+            r.glyph(inner[k], GlyphRole::Shift, g);
+            ++k;
+            part += s[inner[k]];
+            r.glyph(inner[k], GlyphRole::Data, s[inner[k]]);
+            r.data += pair;
+        } else {
+            r.glyph(inner[k], shift != '\0' ? GlyphRole::Shift : GlyphRole::Data, g);
+            if (shift == '\0') r.data += kValueSet[kCheckIndex(g)];
+        }
+    }
+    if (inner.size() >= 2) {
+        const char c = kCheckGlyphs[weighted_check(part, kCheckIndex, kWeightCycleC, kModulus)];
+        r.check(inner[data_end], s[inner[data_end]], c);
+        part += c;  // K covers C as it should be, so a wrong C is not counted twice
+        r.check(inner[data_end + 1], s[inner[data_end + 1]],
+                kCheckGlyphs[weighted_check(part, kCheckIndex, kWeightCycleK, kModulus)]);
+    }
+    return r;
 }
 
 }  // namespace varnel

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "encoding/primitives.h"
+#include "symbologies/reading.h"
 
 namespace varnel {
 
@@ -39,6 +40,22 @@ const char* encode_msi(const char* data) {
     const bool truncated = append_in_set(digits, data, kDigitIndex, kRoomWithCheck);
     digits.append(msi_check(digits.view()));
     return return_symbol("[", digits.view(), "]", truncated);
+}
+
+namespace {
+bool is_digit_glyph(unsigned char c) { return is_digit(static_cast<char>(c)); }
+}  // namespace
+
+Reading read_msi(std::string_view s) {
+    Reading r;
+    r.type = "MSI/Plessey";
+    const std::vector<std::size_t> inner = read_frame(s, {"[", "]", {}, is_digit_glyph}, r);
+    for (std::size_t k = 0; k + 1 < inner.size(); ++k) {
+        r.glyph(inner[k], GlyphRole::Data, s[inner[k]]);
+        r.data += s[inner[k]];
+    }
+    if (!inner.empty()) r.check(inner.back(), s[inner.back()], msi_check(r.data));
+    return r;
 }
 
 }  // namespace varnel

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "encoding/primitives.h"
+#include "symbologies/reading.h"
 
 namespace varnel {
 
@@ -68,6 +69,59 @@ const char* encode_code25(const char* data) { return code25(data, false); }
 const char* encode_code25_check(const char* data) { return code25(data, true); }
 const char* encode_itf25(const char* data) { return itf25(data, false); }
 const char* encode_itf25_check(const char* data) { return itf25(data, true); }
+
+namespace {
+bool is_digit_glyph(unsigned char c) { return is_digit(static_cast<char>(c)); }
+
+// The pair value of an ITF glyph, or -1.
+int itf_value(unsigned char c) {
+    if (c >= kItfLowOffset && c < kItfLowOffset + kItfFirstHigh) return c - kItfLowOffset;
+    if (c >= kItfFirstHigh + kItfHighOffset && c <= 99 + kItfHighOffset) return c - kItfHighOffset;
+    return -1;
+}
+bool is_itf_glyph(unsigned char c) { return itf_value(c) >= 0; }
+
+// The check digit is the user's choice: a last digit that is the check of the others is
+// taken for one.
+bool optional_check(std::string_view digits) {
+    return !digits.empty() && mod10_check_digit(digits.substr(0, digits.size() - 1)) == digits.back();
+}
+}  // namespace
+
+Reading read_code25(std::string_view s) {
+    Reading r;
+    r.type = "Code25";
+    const std::vector<std::size_t> inner = read_frame(s, {"[", "]", {}, is_digit_glyph}, r);
+    for (std::size_t i : inner) r.data += s[i];
+    r.check_character = optional_check(r.data);
+    for (std::size_t k = 0; k < inner.size(); ++k)
+        if (r.check_character && k + 1 == inner.size())
+            r.check(inner[k], s[inner[k]], s[inner[k]]);
+        else
+            r.glyph(inner[k], GlyphRole::Data, s[inner[k]]);
+    if (r.check_character) r.data.pop_back();
+    return r;
+}
+
+Reading read_itf25(std::string_view s) {
+    Reading r;
+    r.type = "Interleaved 2 of 5";
+    const std::vector<std::size_t> inner = read_frame(s, {{&kItfStart, 1}, {&kItfStop, 1}, {}, is_itf_glyph}, r);
+    for (std::size_t i : inner) {
+        const int v = itf_value(static_cast<unsigned char>(s[i]));
+        r.data += static_cast<char>('0' + v / 10);
+        r.data += static_cast<char>('0' + v % 10);
+    }
+    // The check digit shares its glyph with the digit before it: the glyph counts as the check.
+    r.check_character = optional_check(r.data);
+    for (std::size_t k = 0; k < inner.size(); ++k)
+        if (r.check_character && k + 1 == inner.size())
+            r.check(inner[k], s[inner[k]], s[inner[k]]);
+        else
+            r.glyph(inner[k], GlyphRole::Data, s[inner[k]]);
+    if (r.check_character) r.data.pop_back();
+    return r;
+}
 
 }  // namespace varnel
 

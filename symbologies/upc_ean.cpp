@@ -5,7 +5,10 @@
 #include <cstring>
 #include <iterator>
 #include <string>
+#include <utility>
+#include <vector>
 
+#include "symbologies/reading.h"
 #include "symbologies/upc_ean_addons.h"
 
 namespace varnel {
@@ -172,6 +175,176 @@ const char* ean8_encode(const char* data) {
     put(out, glyph(kSetC, k));
     put(out, kRightGuard);
     return return_result(out.view());
+}
+
+namespace {
+
+struct ReadDigit {
+    std::size_t at;
+    char digit;
+    char set;  // 'A', 'B', 'C', or 'F' and 'L' for UPC-A's first and last digit
+};
+
+constexpr std::pair<char, const DigitGlyphs*> kReadSets[] = {
+    {'A', &kSetA}, {'B', &kSetB}, {'C', &kSetC}, {'F', &kUpcaFirst}, {'L', &kUpcaLast}};
+
+bool read_digit(char glyph, std::size_t at, ReadDigit& out) {
+    for (const auto& [name, set] : kReadSets)
+        if (const std::size_t k = set->glyphs.find(glyph); k != std::string_view::npos) {
+            out = {at, set->keys[k], name};
+            return true;
+        }
+    return false;
+}
+
+bool is_outside(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b >= kOutsideZero && b <= kOutsideZero + 9;
+}
+
+// The row of table that pattern is, as a digit; '?' when it is none.
+template <std::size_t N>
+char row_of(const std::array<std::string_view, N>& table, std::string_view pattern) {
+    for (std::size_t d = 0; d < N; ++d)
+        if (table[d] == pattern) return static_cast<char>('0' + d);
+    return '?';
+}
+
+std::string parity_of(const std::vector<ReadDigit>& digits, std::size_t count) {
+    std::string pattern;
+    for (std::size_t k = 0; k < count && k < digits.size(); ++k) pattern += digits[k].set == 'B' ? 'B' : 'A';
+    return pattern;
+}
+
+}  // namespace
+
+// Guards, digits by their sets and the printed digits beside the bars; the member is told
+// by the guards and the number of digits, unless the caller names it.
+Reading read_upc_ean(std::string_view s, int member) {
+    static constexpr const char* kNames[] = {"UPC-A", "UPC-E", "EAN-13", "EAN-8"};
+    Reading r;
+    const std::size_t space = s.find(' ');
+    const std::string_view main = s.substr(0, space);
+    std::size_t i = 0;
+    char printed_first = 0;
+    if (i < main.size() && is_outside(main[i])) {
+        printed_first = static_cast<char>('0' + (static_cast<unsigned char>(main[i]) - kOutsideZero));
+        r.glyph(i, GlyphRole::Text, main[i]);
+        ++i;
+    }
+    ReadDigit skipped{};
+    for (; i < main.size() && main[i] != kLeftGuard && !read_digit(main[i], i, skipped) && !is_outside(main[i]); ++i)
+        r.fault(ReadFaultKind::NotInFont, i, main[i]);
+    if (i < main.size() && main[i] == kLeftGuard) {
+        r.glyph(i, GlyphRole::Start, kLeftGuard);
+        ++i;
+        r.framed = true;
+    } else {
+        r.fault(ReadFaultKind::NoStart, kNowhere, 0, kLeftGuard);
+    }
+    std::vector<ReadDigit> left, right;
+    bool centre = false, ended = false;
+    char end_guard = 0;
+    for (; i < main.size(); ++i) {
+        const char c = main[i];
+        ReadDigit d{};
+        if (ended) {
+            if (is_outside(c) && i + 1 == main.size())
+                r.glyph(i, GlyphRole::Text, c);
+            else
+                r.fault(read_digit(c, i, d) || c == kLeftGuard || c == kCentreGuard || c == kRightGuard || c == kUpceEndGuard
+                            ? ReadFaultKind::Misplaced
+                            : ReadFaultKind::NotInFont,
+                        i, c);
+        } else if (c == kCentreGuard && !centre) {
+            centre = true;
+            r.glyph(i, GlyphRole::Guard, c);
+        } else if (c == kRightGuard || c == kUpceEndGuard) {
+            ended = true;
+            end_guard = c;
+            r.framed = true;
+            r.glyph(i, GlyphRole::Stop, c);
+        } else if (read_digit(c, i, d)) {
+            (centre ? right : left).push_back(d);
+        } else {
+            r.fault(c == kLeftGuard || c == kCentreGuard || is_outside(c) ? ReadFaultKind::Misplaced : ReadFaultKind::NotInFont, i, c);
+        }
+    }
+    if (!ended) r.fault(ReadFaultKind::NoStop, kNowhere, 0, centre || left.size() != kUpceDigits ? kRightGuard : kUpceEndGuard);
+
+    if (member < 0 || member > 3) {
+        if (!centre && end_guard == kUpceEndGuard) member = 1;
+        else if (!left.empty() && left[0].set == 'F') member = 0;
+        else if (left.size() + right.size() >= 10) member = 2;
+        else if (centre && left.size() == 4) member = 3;
+        else member = !centre ? 1 : 2;
+    }
+    r.type = kNames[member];
+
+    // A half with digits missing or to spare leaves the guard after it out of its place.
+    static constexpr std::size_t kLeft[] = {6, 6, 6, 4}, kRight[] = {6, 0, 6, 4};
+    const char want_end = member == 1 ? kUpceEndGuard : kRightGuard;
+    std::size_t centre_at = kNowhere, end_at = kNowhere;
+    for (const ReadGlyph& g : r.glyphs) {
+        if (g.role == GlyphRole::Guard) centre_at = g.at;
+        if (g.role == GlyphRole::Stop) end_at = g.at;
+    }
+    if (centre_at != kNowhere && (member == 1 || left.size() != kLeft[member]))
+        r.fault(ReadFaultKind::Misplaced, centre_at, kCentreGuard);
+    else if (end_at != kNowhere && (main[end_at] != want_end || (centre_at == kNowhere ? left.size() : right.size()) !=
+                                                                     (member == 1 ? kLeft[1] : kRight[member])))
+        r.fault(ReadFaultKind::Misplaced, end_at, main[end_at]);
+
+    std::vector<ReadDigit> all(left);
+    all.insert(all.end(), right.begin(), right.end());
+    for (const ReadDigit& d : all) r.glyph(d.at, GlyphRole::Data, main[d.at]);
+    auto check_last = [&](const DigitGlyphs& set) {
+        if (all.empty()) return;
+        std::string number;
+        for (std::size_t k = 0; k + 1 < all.size(); ++k) number += all[k].digit;
+        const char k = upc_ean_check_digit((r.data + number).c_str());
+        const ReadDigit& last = all.back();
+        r.glyphs.erase(r.glyphs.end() - 1);
+        r.check(last.at, main[last.at], glyph(set, k));
+        r.data += number;
+        r.data += last.digit;
+    };
+    if (member == 0) {
+        check_last(kUpcaLast);
+    } else if (member == 2) {
+        // The first digit is in the parities of the next six; the printed one stands in for it.
+        char first = row_of(kEan13Parity, parity_of(left, 6));
+        if (first == '?') first = printed_first != 0 ? printed_first : '0';
+        r.data += first;
+        check_last(kSetC);
+    } else if (member == 3) {
+        check_last(kSetC);
+    } else {
+        std::string digits;
+        for (const ReadDigit& d : all) digits += d.digit;
+        WorkBuffer upca;
+        const bool expands = digits.size() == kUpceDigits && upce_expand(("0" + digits).c_str(), upca) == 1;
+        const char found = row_of(kUpceParity, parity_of(all, kUpceDigits));
+        const char expected = expands ? upc_ean_check_digit(upca.text) : found;
+        r.data = "0" + digits;
+        if (found != '?' || expands) r.data += found == '?' ? expected : found;
+        if (expands && found != expected) {
+            // The parities carry the check digit: the first digit in the wrong set is the fault.
+            const std::string_view want = kUpceParity[static_cast<std::size_t>(expected - '0')];
+            for (std::size_t k = 0; k < all.size() && k < want.size(); ++k)
+                if ((all[k].set == 'B') != (want[k] == 'B')) {
+                    r.fault(ReadFaultKind::WrongCheck, all[k].at, main[all[k].at], glyph(want[k] == 'B' ? kSetB : kSetA, all[k].digit));
+                    break;
+                }
+        } else if (expands) {
+            ++r.checks;
+        }
+    }
+    if (space != std::string_view::npos) {
+        r.glyph(space, GlyphRole::Text, ' ');
+        read_addon(s, space + 1, r);
+    }
+    return r;
 }
 
 }  // namespace varnel

@@ -3,7 +3,11 @@
 
 #include <array>
 #include <cstring>
+#include <string>
 #include <string_view>
+#include <vector>
+
+#include "symbologies/reading.h"
 
 namespace varnel {
 
@@ -78,6 +82,53 @@ const char* addon_encode(const char* supplement) {
     if (digits.size() == 2) addon2_encode(digits.text, addon);
     if (digits.size() == 5) addon5_encode(digits.text, addon);
     return return_result(addon.view());
+}
+
+// The parities carry the add-on's check: the first digit in the other parity is the fault.
+void read_addon(std::string_view s, std::size_t at, Reading& out) {
+    if (at < s.size() && s[at] == kAddonStart) {
+        out.glyph(at, GlyphRole::Start, kAddonStart);
+        ++at;
+    } else {
+        out.fault(ReadFaultKind::NoStart, kNowhere, 0, kAddonStart);
+    }
+    struct Digit {
+        std::size_t at;
+        int value, parity;
+    };
+    std::vector<Digit> digits;
+    const std::string_view odd = kOddGlyphs, even = kEvenGlyphs;
+    for (; at < s.size(); ++at) {
+        const char c = s[at];
+        if (c == kDelineator) {
+            out.glyph(at, GlyphRole::Guard, c);
+        } else if (odd.find(c) != std::string_view::npos) {
+            digits.push_back({at, static_cast<int>(odd.find(c)), kOddParity});
+        } else if (even.find(c) != std::string_view::npos) {
+            digits.push_back({at, static_cast<int>(even.find(c)), kEvenParity});
+        } else {
+            out.fault(c == kAddonStart ? ReadFaultKind::Misplaced : ReadFaultKind::NotInFont, at, c);
+        }
+    }
+    std::string text;
+    for (const Digit& d : digits) {
+        out.glyph(d.at, GlyphRole::Data, s[d.at]);
+        text += static_cast<char>('0' + d.value);
+    }
+    out.data += text;
+    WorkBuffer expected;
+    if ((text.size() == 2 && addon2_encode(text.c_str(), expected) == 1) ||
+        (text.size() == 5 && addon5_encode(text.c_str(), expected) == 1)) {
+        // The encoder writes "{" and the digits with a delineator between each two.
+        for (std::size_t k = 0; k < digits.size(); ++k) {
+            const char want = expected.text[1 + 2 * k];
+            if (want != s[digits[k].at]) {
+                out.fault(ReadFaultKind::WrongCheck, digits[k].at, s[digits[k].at], want);
+                return;
+            }
+        }
+        ++out.checks;
+    }
 }
 
 }  // namespace varnel

@@ -86,6 +86,22 @@ class SameAsConsole(unittest.TestCase):
         self.assertEqual(glyphmate.convert("Code39", b"AB").converted, glyphmate.convert("Code39", "AB").converted)
 
 
+    def test_inspect_is_the_console_inspection(self):
+        # A good string, a cut one, smart quotes, UTF-8 read as Windows-1252, with and without a type.
+        for text, type in (("*CODE39W*", None), ("*CODE39W", "Code39"), ("\u00c9He said \u201chi\"3\u00cb\u00cd", None),
+                           ("\u00c3\u0160\u00c3\u2021!)R+!U\u00c3\u0152#19,?*\u00c3\u2026AB12<\u00c3\u2039\u00c3\u008d", None)):
+            args = [ENCODE, "--inspect", "--json"] + (["--type", type] if type else []) + [text]
+            run = subprocess.run(args, stdout=subprocess.PIPE, check=False)
+            want = json.loads(run.stdout)
+            r = glyphmate.inspect(text, type)
+            self.assertEqual(run.returncode, 0 if r.scans else 1)
+            got = {"type": r.type, "font": r.font, "data": r.data, "scans": r.scans,
+                   "faults": [{"at": f.at, "kind": f.kind, "message": f.message} for f in r.faults]}
+            self.assertEqual({k: want[k] for k in got}, got, text)
+            self.assertEqual(want.get("others", []), r.others)
+        self.assertEqual(glyphmate.inspect(b"\xca\x2d\x43\xcb").data, "1234")
+
+
 class Arguments(unittest.TestCase):
     def test_bad_arguments_raise_clearly(self):
         cases = [

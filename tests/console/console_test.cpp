@@ -197,3 +197,35 @@ TEST(Console, Gs1_128) {
 }
 
 }  // namespace
+
+namespace {
+
+// One call per row: the exit status, and what standard output must hold.
+TEST(Console, InspectsPastedStrings) {
+    struct Row {
+        std::vector<std::string> args;
+        std::string input;
+        int exit_code;
+        std::string out;
+    };
+    const std::vector<Row> rows{
+        {{"--inspect", "--data-hex", "ca2d43cb"}, "", 0, "Interleaved 2 of 5 in VNL ITF25: scans\ndata: \"1234\"\n"},
+        {{"--inspect", "--type", "Code93", "*CODE39W*"}, "", 1, "no-start: "},
+        {{"--inspect", "--batch"}, "*CODE39W*\n*CODE39W\n", 1,
+         "1: Code39 \"CODE39\": scans\n2: Code39 \"CODE39\": The stop character \"*\" is missing"},
+        {{"--inspect", "--batch", "--json", "--type", "Code39"}, "*CODE39W*\n", 0, "{\"line\":1,\"type\":\"Code39\","},
+        {{"--inspect", "--csv", "--column", "code", "--type", "msi/plessey"}, "sku;code\r\nA1;[12345674]\r\nB2;[12345675]\r\n", 1,
+         "sku;code;scans;data;faults\r\nA1;[12345674];true;1234567;\r\nB2;[12345675];false;1234567;\"The check character at character 9 is"},
+        {{"--inspect"}, "", 2, ""},
+        {{"--inspect", "--type", "Code40", "*A*"}, "", 2, ""},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> args = row.args;
+        args.insert(args.begin(), GLYPHMATE_ENCODE);
+        const auto r = test::run_process(args, row.input);
+        EXPECT_EQ(r.exit_code, row.exit_code) << args.back() << r.err;
+        EXPECT_TRUE(r.out.starts_with(row.out) || r.out.find("\n" + row.out) != std::string::npos) << r.out;
+    }
+}
+
+}  // namespace

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 """Fills a Calc sheet with GLYPHMATE, GLYPHMATESTATUS and GLYPHMATEFONT over sample records
-of every type and compares every computed cell with glyphmate-encode --json.
+of every type, and GLYPHMATECHECK over the strings GLYPHMATE computed, and compares every
+computed cell with glyphmate-encode --json (and --inspect --json).
 
 Arguments: the pipe name of a running LibreOffice, glyphmate-encode."""
 
@@ -53,6 +54,16 @@ def expected(type, args):
     return [json.loads(line) for line in run.stdout.decode().splitlines()]
 
 
+def inspected(type, converted):
+    """GLYPHMATECHECK's answers for the strings: "OK", or the first fault's message."""
+    lines = "".join(text + "\n" for text in converted).encode()
+    run = subprocess.run([encode, "--inspect", "--json", "--type", type, "--batch"], input=lines,
+                         stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=False)
+    assert run.returncode in (0, 1), run
+    results = [json.loads(line) for line in run.stdout.decode().splitlines()]
+    return ["OK" if r["scans"] else r["faults"][0]["message"] for r in results]
+
+
 def put(cell, value):
     if isinstance(value, float):
         cell.setValue(value)
@@ -72,7 +83,9 @@ def main():
         checks, row = [], 0
         for type in types:
             for options, supplement, args in OPTION_SETS:
-                for (value, data), want in zip(RECORDS, expected(type, args), strict=True):
+                wants = expected(type, args)
+                checked = inspected(type, [want["converted"] for want in wants])
+                for (value, data), want, check in zip(RECORDS, wants, checked, strict=True):
                     row += 1
                     for column, cell_value in enumerate((type, value, options, supplement)):
                         put(sheet.getCellByPosition(column, row - 1), cell_value)
@@ -80,10 +93,11 @@ def main():
                     tail = ";C%d;D%d" % (row, row) if options or supplement else ""
                     formulas = {"GLYPHMATE": "=GLYPHMATE(A%d;B%d%s)" % (row, row, tail),
                                 "GLYPHMATESTATUS": "=GLYPHMATESTATUS(A%d;B%d%s)" % (row, row, tail),
-                                "GLYPHMATEFONT": "=GLYPHMATEFONT(A%d;C%d)" % (row, row)}
+                                "GLYPHMATEFONT": "=GLYPHMATEFONT(A%d;C%d)" % (row, row),
+                                "GLYPHMATECHECK": "=GLYPHMATECHECK(E%d;A%d)" % (row, row)}
                     for column, (name, formula) in enumerate(formulas.items(), start=4):
                         sheet.getCellByPosition(column, row - 1).setFormula(formula)
-                    checks.append((row, type, options, data, [want["converted"], want["status"], want["font"]]))
+                    checks.append((row, type, options, data, [want["converted"], want["status"], want["font"], check]))
         refused_rows = []
         for type, data, options in REFUSED:
             row += 1
@@ -96,7 +110,7 @@ def main():
         failures = []
         for row, type, options, data, want in checks:
             got = []
-            for column in (4, 5, 6):
+            for column in (4, 5, 6, 7):
                 cell = sheet.getCellByPosition(column, row - 1)
                 got.append("#ERROR %d" % cell.getError() if cell.getError() else cell.getString())
             if got != want:

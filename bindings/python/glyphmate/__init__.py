@@ -20,7 +20,8 @@ import ctypes.util
 import os
 from collections import namedtuple
 
-__all__ = ["convert", "types", "Converter", "Result", "Options", "HEIGHTS", "library_version"]
+__all__ = ["convert", "inspect", "types", "Converter", "Result", "Inspection", "Fault", "Options", "HEIGHTS",
+           "library_version"]
 
 HEIGHTS = ("XS", "S", "M", "T", "XT")
 _SONAME = "libglyphmate.so.1"
@@ -57,6 +58,34 @@ class _Result(ctypes.Structure):
         ("preview_face", ctypes.c_char * 64),
         ("options", _Options),
         ("human_readable", ctypes.c_char * 1024),
+    ]
+
+
+_MAX_FAULTS = _MAX_MARKS = 16
+
+
+class _Fault(ctypes.Structure):
+    _fields_ = [("at", ctypes.c_size_t), ("kind", ctypes.c_char * 24), ("message", ctypes.c_char * 512)]
+
+
+class _Mark(ctypes.Structure):
+    _fields_ = [("at", ctypes.c_size_t), ("role", ctypes.c_char * 8), ("found", ctypes.c_char * 8),
+                ("expected", ctypes.c_char * 8)]
+
+
+class _Inspection(ctypes.Structure):
+    _fields_ = [
+        ("scans", ctypes.c_int),
+        ("type", ctypes.c_char * 32),
+        ("font", ctypes.c_char * 64),
+        ("data", ctypes.c_char * 1024),
+        ("check_character", ctypes.c_int),
+        ("full_ascii", ctypes.c_int),
+        ("fault_count", ctypes.c_size_t),
+        ("faults", _Fault * _MAX_FAULTS),
+        ("mark_count", ctypes.c_size_t),
+        ("marks", _Mark * _MAX_MARKS),
+        ("others", ctypes.c_char * 512),
     ]
 
 
@@ -109,6 +138,8 @@ def _declare(lib):
                                                       ctypes.POINTER(c_size_t)]),
         "glyphmate_windows_1252_to_utf8": (c_size_t, [c_char_p, c_size_t, c_char_p, c_size_t]),
     }
+    signatures["glyphmate_inspect"] = (c_int, [c_char_p, c_char_p, c_size_t, c_int, c_void_p])
+    signatures["glyphmate_inspection_size"] = (c_size_t, [])
     for name, (restype, argtypes) in signatures.items():
         function = getattr(lib, name)
         function.restype, function.argtypes = restype, argtypes
@@ -170,6 +201,59 @@ class Result:
     def __repr__(self):
         return "glyphmate.Result(type=%r, converted=%r, font=%r, status=%r)" % (
             self.type, self.converted, self.font, self.status)
+
+
+Fault = namedtuple("Fault", "at kind message")
+Fault.__doc__ = """One reason a string would not scan: at is the character (from 1) or None for
+something missing, kind one of "not-in-font", "typographic-quote", "mojibake", "wrong-check",
+"no-start", "no-stop", "misplaced", "too-long", and message says what to do."""
+
+
+class Inspection:
+    """A converted string read back, as glyphmate.inspect() finds it.
+
+    type      the symbology, as the Barcode Type list writes it
+    font      the font family, e.g. "VNL Code39"
+    data      what a scanner reads (GS1-128: element strings, AIs in parentheses)
+    scans     True when nothing is wrong
+    faults    a list of Fault, in the order of the string
+    others    the other types whose fonts read it as well (empty when a type was given)
+    """
+
+    __slots__ = ("type", "font", "data", "scans", "faults", "others", "check_character", "full_ascii")
+
+    def __init__(self, raw):
+        self.type = raw.type.decode("utf-8")
+        self.font = raw.font.decode("utf-8")
+        self.data = raw.data.decode("utf-8")
+        self.scans = bool(raw.scans)
+        self.check_character = bool(raw.check_character)
+        self.full_ascii = bool(raw.full_ascii)
+        self.faults = [Fault(f.at or None, f.kind.decode(), f.message.decode("utf-8"))
+                       for f in raw.faults[: min(raw.fault_count, _MAX_FAULTS)]]
+        self.others = raw.others.decode("utf-8").splitlines()
+
+    def __repr__(self):
+        return "glyphmate.Inspection(type=%r, data=%r, scans=%r, faults=%r)" % (
+            self.type, self.data, self.scans, [f.kind for f in self.faults])
+
+
+def inspect(text, type=None):
+    """Reads a converted string back and says why it would not scan; returns an Inspection.
+
+    text  str: as copied from a document; bytes: the font's character codes
+    type  a Barcode Type name (any letter case), or None to try every font and take the most
+          plausible reading
+    """
+    if not (isinstance(text, str) or _is_bytes(text)):
+        raise TypeError("glyphmate: text must be str or bytes, not %s" % builtins.type(text).__name__)
+    as_text = isinstance(text, str)
+    data = text.encode("utf-8", "surrogatepass") if as_text else bytes(text)
+    name = None if type is None else _type_name(type)
+    buffer = ctypes.create_string_buffer(max(ctypes.sizeof(_Inspection), _lib.glyphmate_inspection_size()))
+    code = _lib.glyphmate_inspect(name, data, len(data), _UTF8 if as_text else _WINDOWS_1252, buffer)
+    _check(code, type)
+    return Inspection(_Inspection.from_buffer(buffer))
 
 
 def _options(check, full_ascii, underlying_text, height, encoding):
