@@ -67,13 +67,13 @@ Case make_case(const varnel::glyphmate::CatalogueEntry& entry, std::mt19937& rng
     if (entry.symbology->takes_supplement && rng() % 2 == 0) request.supplement = rng() % 2 ? "12" : "52495";
     varnel::glyphmate::InstalledFamilies none{[] { return std::vector<std::string>{}; }};
     const auto result = varnel::glyphmate::convert_one(request, none);
-    const std::string& converted = result->state.converted;
-    if (converted.starts_with("Invalid")) return {};  // UPC/EAN data that makes no symbol
+    const std::string& converted = result->converted;
+    if (converted.empty() || converted.starts_with("Invalid")) return {};  // UPC/EAN data that makes no symbol
     const auto symbol = verify::symbol_of(entry.name, result->options.check_character, result->options.full_ascii);
     const verify::Reading v = verify::read_back(*symbol, converted);
     EXPECT_TRUE(v.ok()) << entry.name << " " << test::hex(converted) << ": " << v.error;
     Case c{converted, v.data, entry.name == "Code39" || entry.name == "Code25" || entry.name == "Interleaved 2 of 5"};
-    if (entry.name == "GS1-128") c.data = result->state.human_readable;
+    if (entry.name == "GS1-128") c.data = result->human_readable;
     if (entry.symbology->takes_supplement && !converted.starts_with("Invalid")) {
         const std::size_t space = converted.find(' ');
         const auto reading = varnel::glyphmate::inspect(converted.substr(0, space), false, entry.name);
