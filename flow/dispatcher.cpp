@@ -78,6 +78,8 @@ void convert_record(const Symbology& symbology, const std::string& data, const s
                     const OptionRecord& options, Outcome& out) {
     out.status.clear();
     out.truncated = false;
+    out.error_text = {};
+    out.first_invalid = std::string_view::npos;
     out.converted = {};
     out.human_readable.clear();
     symbology.handler({data.c_str(), data.size(), supplement.c_str(), options, symbology.variant}, out);

@@ -14,6 +14,18 @@ void report_lost_input(std::string& status) {
     status.insert(0, status.empty() ? std::string(kInvalidCharacters) : std::string(kInvalidCharacters) + ' ');
 }
 
+void settle_record(DialogState& state, std::string_view error_text, bool empty) {
+    if (!error_text.empty()) {
+        if (state.preview_text == state.converted) state.preview_text.clear();  // set in the font: it follows
+        state.converted.clear();
+        std::string_view words = error_text;
+        if (words.ends_with('.')) words.remove_suffix(1);
+        if (state.status.find(words) == std::string::npos)
+            state.status.append(state.status.empty() ? "" : " ").append(error_text);
+    }
+    if (empty && state.status.empty()) state.status.assign(kNoData);
+}
+
 std::optional<ConversionResult> convert_one(const ConversionRequest& request, InstalledFamilies& fonts) {
     const CatalogueEntry* entry = find_entry(request.type);
     if (entry == nullptr) return std::nullopt;
@@ -75,6 +87,9 @@ const ConversionResult& RecordConverter::run(std::string_view data, std::string_
     state.status.swap(outcome_.status);
     if (input_lost) report_lost_input(state.status);
     state.converted.assign(outcome_.converted);
+    result_.error_text = outcome_.error_text;
+    result_.first_invalid = outcome_.first_invalid;
+    settle_record(state, outcome_.error_text, data.empty() && !input_lost);
     state.human_readable.swap(outcome_.human_readable);
     if (result_.font_installed) state.preview_text.assign(state.converted);
     return result_;
