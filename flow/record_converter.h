@@ -46,9 +46,10 @@ void settle_record(DialogState& state, std::string_view error_text, bool empty);
 std::optional<ConversionResult> convert_one(const ConversionRequest& request, InstalledFamilies& fonts);
 
 // Many records of one catalogue entry, each from the same starting options, with the
-// results a fresh dialog would show for each, settled as records (settle_record). The entry's rules, which do not depend on the
-// data, are applied once, as are the font name and the question whether it is installed;
-// each record then costs its handler and the copies of its texts.
+// results a fresh dialog would show for each, settled as records (settle_record). The
+// entry's rules, which do not depend on the data, are applied once, as are the font name
+// and the question whether it is installed; each record then costs its handler and the
+// copies of its texts.
 class RecordConverter {
 public:
     using FontQuery = HeadlessDialog::FontQuery;
