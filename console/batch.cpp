@@ -164,7 +164,14 @@ int write_csv(::glyphmate::api::Converter& converter, CsvReader& reader, const B
             row += d;
             append_csv_field(row, result.font, d);
             row += d;
-            append_csv_field(row, result.status, d);
+            // The status line may quote the data, so it is text like the input's fields.
+            std::string_view status = result.status;
+            if (to_1252) {
+                scratch.resize(glyphmate_utf8_to_windows_1252(status.data(), status.size(), nullptr, 0, nullptr));
+                glyphmate_utf8_to_windows_1252(status.data(), status.size(), scratch.data(), scratch.size(), nullptr);
+                status = scratch;
+            }
+            append_csv_field(row, status, d);
             row += d;
             if (options.human_readable_column) {
                 append_csv_field(row, result.human_readable, d);

@@ -79,7 +79,7 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
         "printed), 2 for a usage error, an input that cannot be read or an output that cannot be written.");
 
     std::string height, data, data_hex, encoding, output_encoding, delimiter;
-    bool check = false, full_ascii = false, no_text = false;
+    bool check = false, full_ascii = false, no_text = false, strict = false, keep_faulty = false;
     auto* type_opt = app.add_option("--type", s.type, "Symbology, as in the Barcode Type list (default Code39)");
     auto* inspect_opt = app.add_flag("--inspect", s.inspect,
                                      "Check DATA (or each record of the batch) as a converted string pasted from a "
@@ -106,6 +106,14 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
                         ->excludes(data_opt)
                         ->excludes(hex_opt);
     csv_opt->excludes(app.get_option("--json"));
+    // A merge should print no wrong barcode, so a CSV is strict unless told otherwise.
+    auto* strict_opt = app.add_flag("--strict", strict,
+                                    "A record whose status line is not empty gets no converted string (the "
+                                    "default for --csv)");
+    app.add_flag("--keep-faulty", keep_faulty,
+                 "CSV: give faulty records their converted string too, as the dialog shows it")
+        ->needs(csv_opt)
+        ->excludes(strict_opt);
     app.add_option("--column", s.column, "CSV: the data column, by header name or number from 1 (default 1)")
         ->type_name("NAME|NUMBER")
         ->needs(csv_opt);
@@ -145,6 +153,7 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
     s.options.check_character = check;
     s.options.full_ascii = full_ascii;
     s.options.underlying_text = !no_text;
+    s.options.strict = strict || (s.csv && !keep_faulty) ? 1 : 0;
     if (height_opt->count() > 0) {
         const int index = glyphmate_height_index(height.c_str());
         if (index < 0) return usage_error("--height must be XS, S, M, T or XT, not '" + height + "'");

@@ -2,6 +2,7 @@
 // glyphmate-encode: the encoder's conversion on the command line, exactly as the dialog
 // would show it, for one record or a batch of them. Built on libglyphmate like any user.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -69,6 +70,11 @@ int convert_batch(Converter& converter, const Settings& s) {
     int fd = STDIN_FILENO;
     if (!s.input.empty() && (fd = ::open(s.input.c_str(), O_RDONLY | O_CLOEXEC)) < 0)
         return usage_error("cannot open " + options.input_name + ": " + std::strerror(errno));
+    struct stat st {};
+    if (fd != STDIN_FILENO && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        ::close(fd);
+        return usage_error(options.input_name + " is a directory, not a file of records");
+    }
     Output out(STDOUT_FILENO), err(STDERR_FILENO);
     int status;
     if (s.csv) {

@@ -149,7 +149,7 @@ void CGlyphmateDlg::copy_string() {
     // What the conversion left when it made no symbol (nothing, or a message) is no barcode;
     // a string the user typed into the field is theirs to copy.
     const QString text = converted_->toPlainText();
-    if (text.isEmpty() || (!last_.is_symbol && text == shown(last_.converted))) {
+    if (text.isEmpty() || (!last_.is_symbol() && text == shown(last_.converted))) {
         std::string why("Nothing was copied.");
         if (!last_.status.empty()) why.append(" ").append(last_.status);
         set_status(why);

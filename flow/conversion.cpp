@@ -27,13 +27,16 @@ void convert_record(const Symbology& symbology, const OptionRecord& options, con
     scratch.status.clear();
     scratch.truncated = false;
     scratch.converted = {};
+    scratch.error_text = {};
+    scratch.first_invalid = std::string_view::npos;
     scratch.human_readable.clear();
     symbology.handler({options.data.c_str(), options.data.size(),
                        symbology.takes_supplement ? supplement.c_str() : "", options, symbology.variant},
                       scratch);
     if (scratch.truncated) scratch.report(kDataTooLong);
     out.converted.assign(scratch.converted);
-    out.is_symbol = !out.converted.empty();
+    out.error_text = scratch.error_text;
+    out.first_invalid = scratch.first_invalid;
     out.status.swap(scratch.status);
     out.human_readable.swap(scratch.human_readable);
 }
@@ -46,6 +49,17 @@ Conversion convert(const CatalogueEntry& entry, OptionRecord options, std::strin
     Outcome scratch;
     convert_record(symbology, out.options, std::string(supplement), scratch, out);
     return out;
+}
+
+void settle_record(Conversion& c, bool empty) {
+    if (!c.error_text.empty()) {
+        c.converted.clear();
+        std::string_view words = c.error_text;
+        if (words.ends_with('.')) words.remove_suffix(1);
+        if (c.status.find(words) == std::string::npos) c.status.append(c.status.empty() ? "" : " ").append(c.error_text);
+        c.error_text = {};
+    }
+    if (empty && c.status.empty()) c.status.assign(kNoData);
 }
 
 std::string symbol_notes(const Symbology& symbology) {

@@ -4,6 +4,7 @@
 // and everything above them take it as it is.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -18,7 +19,14 @@ struct Conversion {
     std::string status;          // the status line: empty, or the messages one space apart
     std::string human_readable;  // the text to print under the bars where the font prints none
     std::string font;            // the font the converted string is meant for
-    bool is_symbol = true;       // false: converted is no barcode (empty, or the encoder's error text)
+    // The encoder's error text when converted holds it (with the add-on behind it) in place
+    // of a symbol, as the dialog shows it; a view of a constant.
+    std::string_view error_text;
+    // Where in the data the first byte the handler's check refused stands (npos: none).
+    std::size_t first_invalid = std::string_view::npos;
+
+    // Whether converted draws a barcode: not empty, and no error text.
+    bool is_symbol() const { return error_text.empty() && !converted.empty(); }
 };
 
 // The flags after a symbology's rules: forced ones set, and with Full ASCII on, the check
@@ -33,6 +41,11 @@ Conversion convert(const CatalogueEntry& entry, OptionRecord options, std::strin
 // texts of out (their storage reused) but not its options or font. scratch is the handler's.
 void convert_record(const Symbology& symbology, const OptionRecord& options, const std::string& supplement,
                     Outcome& scratch, Conversion& out);
+
+// A conversion as every front end but the dialog gives it: an encoder's error text is no
+// converted string but part of the status line (unless the line already says it in other
+// words), and an empty record (empty: nothing typed) is reported.
+void settle_record(Conversion& c, bool empty);
 
 // The Symbol Notes text, with the web-site sentence where the symbology has one.
 std::string symbol_notes(const Symbology& symbology);

@@ -46,6 +46,7 @@ const ConversionResult& RecordConverter::run(std::string_view data, std::string_
     supplement_.assign(supplement);
     convert_record(*entry_.symbology, result_.options, supplement_, outcome_, result_);
     if (input_lost) report_lost_input(result_.status);
+    settle_record(result_, data.empty() && !input_lost);
     return result_;
 }
 

@@ -31,10 +31,11 @@ struct ConversionResult : Conversion {
 // the handler's check: the status line then leads with the invalid-characters message, once.
 void report_lost_input(std::string& status);
 
-// Converts one request; nothing when the type names no catalogue entry.
+// Converts one request as the dialog shows it; nothing when the type names no catalogue entry.
 std::optional<ConversionResult> convert_one(const ConversionRequest& request, InstalledFamilies& fonts);
 
-// Many records of one catalogue entry, each from the same starting options. The entry's
+// Many records of one catalogue entry, each from the same starting options, settled as
+// records (settle_record). The entry's
 // rules, which do not depend on the data, are applied once, as are the font name and the
 // question whether it is installed; each record then costs its handler and the copies of
 // its texts.

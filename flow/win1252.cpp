@@ -42,9 +42,8 @@ constexpr std::array<Utf8Sequence, 256> make_utf8_table() {
     return table;
 }
 constexpr std::array<Utf8Sequence, 256> kUtf8 = make_utf8_table();
+}  // namespace
 
-// Decodes one UTF-8 sequence at s[i]; returns its length, or 0 when it is malformed
-// (overlong forms, surrogates and code points past U+10FFFF included).
 std::size_t decode_utf8(std::string_view s, std::size_t i, char32_t& cp) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     std::size_t len;
@@ -70,7 +69,6 @@ std::size_t decode_utf8(std::string_view s, std::size_t i, char32_t& cp) {
     if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0;
     return len;
 }
-}  // namespace
 
 char32_t cp1252_to_unicode(unsigned char byte) { return code_point(byte); }
 

@@ -34,6 +34,10 @@ struct Cp1252Text {
     std::size_t first_problem = std::string_view::npos;  // byte offset in the input
 };
 
+// Decodes the UTF-8 sequence at s[i] into cp; returns its length, or 0 when it is malformed
+// (overlong forms, surrogates and code points past U+10FFFF included).
+std::size_t decode_utf8(std::string_view s, std::size_t i, char32_t& cp);
+
 // The byte offset of the first malformed sequence of UTF-8 text, or text.size() when
 // there is none.
 std::size_t first_invalid_utf8(std::string_view text);

@@ -48,6 +48,44 @@ void put_utf8(char (&out)[N], std::string_view bytes) {
     cp1252_to_utf8(bytes, out, N);
 }
 
+// " First: 'h' at 1.": the first character of the user's text that did not pass, as the
+// status line shows it after the invalid-characters message. It is one left out on the
+// way to the core (no Windows-1252 byte, malformed UTF-8, NUL) or the one whose byte the
+// handler refused first (at: its offset among the bytes that reached the core). Positions
+// count characters; controls and bytes of malformed UTF-8 are written as \xHH.
+std::string first_refused(std::string_view text, int encoding, std::size_t at) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const auto escaped = [](char32_t value) {
+        return std::string{'\\', 'x', kHex[(value >> 4) & 15], kHex[value & 15]};
+    };
+    const auto control = [](char32_t cp) { return cp < 0x20 || (cp >= 0x7F && cp <= 0x9F); };
+    std::size_t core = 0, position = 0;
+    for (std::size_t i = 0; i < text.size(); ++position) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        std::size_t length = 1;
+        bool lost = byte == 0;
+        std::string shown;
+        if (encoding == GLYPHMATE_UTF8) {
+            char32_t cp = 0;
+            length = decode_utf8(text, i, cp);
+            if (length == 0) {
+                length = 1, lost = true;
+                shown = escaped(byte);
+            } else {
+                lost = lost || unicode_to_cp1252(cp) < 0;
+                shown = control(cp) ? escaped(cp) : std::string(text.substr(i, length));
+            }
+        } else {
+            const char32_t cp = cp1252_to_unicode(byte);
+            shown = control(cp) ? escaped(cp) : cp1252_to_utf8(text.substr(i, 1));
+        }
+        if (lost || core == at) return " First: '" + shown + "' at " + std::to_string(position + 1) + ".";
+        ++core;
+        i += length;
+    }
+    return {};
+}
+
 void clear(glyphmate_result* result) {
     if (result != nullptr) std::memset(result, 0, sizeof *result);
 }
@@ -92,8 +130,9 @@ struct FixedParts {
     std::size_t type_size = 0, font_size = 0, notes_size = 0, preview_face_size = 0, preview_text_size = 0;  // with the terminator
     int font_installed = 0;
     glyphmate_options options{};
+    bool strict = false;
 
-    void learn(const ConversionResult& r, int encoding) {
+    void learn(const ConversionResult& r, int encoding, bool strict_records) {
         type_size = put_text(text.type, r.entry->name) + 1;
         font_size = put_text(text.font, r.font) + 1;
         notes_size = cp1252_to_utf8(symbol_notes(*r.entry->symbology), text.notes, sizeof text.notes) + 1;
@@ -103,13 +142,31 @@ struct FixedParts {
         if (!r.font_installed) preview_text_size = cp1252_to_utf8(preview.text, text.preview_text, sizeof text.preview_text) + 1;
         font_installed = r.font_installed ? 1 : 0;
         options = {r.options.height_index, r.options.underlying_text ? 1 : 0, r.options.full_ascii ? 1 : 0,
-                   r.options.check_character ? 1 : 0, encoding};
+                   r.options.check_character ? 1 : 0, encoding, strict_records ? 1 : 0};
+        strict = strict_records;
         known = true;
     }
 };
 
+// The status line in UTF-8, with where the first refused character is.
+void put_status(glyphmate_result* out, const ConversionResult& r, std::string_view data, int encoding) {
+    const std::string& status = r.status;
+    const std::size_t invalid = status.find(kInvalidCharacters);
+    if (invalid == std::string::npos) {
+        put_utf8(out->status, status);
+        return;
+    }
+    std::string text = cp1252_to_utf8(status);
+    // The message is ASCII, so it stands at the same offset in the UTF-8.
+    text.insert(invalid + kInvalidCharacters.size(), first_refused(data, encoding, r.first_invalid));
+    put_text(out->status, text);
+}
+
 void fill(glyphmate_result* out, const ConversionResult& r, const FixedParts& fixed) {
-    const std::string_view converted = std::string_view(r.converted).substr(0, varnel::kMaxConverted);
+    // Strict: a record with a message gives no symbol at all.
+    const bool withheld = fixed.strict && !r.status.empty();
+    const std::string_view converted =
+        withheld ? std::string_view() : std::string_view(r.converted).substr(0, varnel::kMaxConverted);
     std::memcpy(out->converted, converted.data(), converted.size());
     out->converted[converted.size()] = '\0';
     out->converted_length = converted.size();
@@ -117,8 +174,7 @@ void fill(glyphmate_result* out, const ConversionResult& r, const FixedParts& fi
     std::memcpy(out->type, fixed.text.type, fixed.type_size);
     std::memcpy(out->font, fixed.text.font, fixed.font_size);
     out->font_installed = fixed.font_installed;
-    put_utf8(out->status, r.status);
-    put_utf8(out->human_readable, r.human_readable);
+    put_utf8(out->human_readable, withheld ? std::string_view() : std::string_view(r.human_readable));
     std::memcpy(out->notes, fixed.text.notes, fixed.notes_size);
     if (r.font_installed)
         std::memcpy(out->preview_text, out->converted_utf8, utf8_length + 1);
@@ -133,6 +189,7 @@ void fill(glyphmate_result* out, const ConversionResult& r, const FixedParts& fi
 struct glyphmate_converter {
     RecordConverter converter;
     int data_encoding;
+    bool strict;
     std::string data, supplement;  // scratch for input that needs carrying over
     FixedParts fixed;
 };
@@ -151,8 +208,9 @@ int run(glyphmate_converter& c, const char* data, std::size_t data_length, const
     const std::string_view addon = core_bytes({supplement == nullptr ? "" : supplement, supplement_length},
                                               c.data_encoding, c.supplement, supplement_lost);
     const ConversionResult& r = c.converter.run(bytes, addon, lost);
-    if (!c.fixed.known) c.fixed.learn(r, c.data_encoding);
+    if (!c.fixed.known) c.fixed.learn(r, c.data_encoding, c.strict);
     fill(result, r, c.fixed);
+    put_status(result, r, {data == nullptr ? "" : data, data_length}, c.data_encoding);
     return r.status.empty() ? GLYPHMATE_OK : GLYPHMATE_MESSAGE;
 }
 
@@ -177,7 +235,8 @@ int glyphmate_converter_new(const char* type, const glyphmate_options* options, 
                 name.assign(family);  // the callback wants a terminated string
                 return fonts(name.c_str(), context) != 0;
             };
-        *converter = new glyphmate_converter{RecordConverter(*entry, to_record(o), std::move(query)), o.data_encoding, {}, {}, {}};
+        *converter = new glyphmate_converter{RecordConverter(*entry, to_record(o), std::move(query)), o.data_encoding,
+                                             o.strict != 0, {}, {}, {}};
         return GLYPHMATE_OK;
     } catch (...) {  // the flow throws only when memory runs out
         return GLYPHMATE_NO_MEMORY;
@@ -216,7 +275,8 @@ int glyphmate_convert(const char* type, const char* data, size_t data_length, co
     }
     try {
         // Everything lives on this call's stack: nothing is shared between threads.
-        glyphmate_converter c{RecordConverter(*entry, to_record(o), RecordConverter::FontQuery()), o.data_encoding, {}, {}, {}};
+        glyphmate_converter c{RecordConverter(*entry, to_record(o), RecordConverter::FontQuery()), o.data_encoding,
+                              o.strict != 0, {}, {}, {}};
         return run(c, data, data_length, supplement, supplement_length, result);
     } catch (...) {
         clear(result);

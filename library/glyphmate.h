@@ -34,21 +34,30 @@ extern "C" {
 #define GLYPHMATE_WINDOWS_1252 0      /* the bytes the fonts are laid out in, taken as they are */
 #define GLYPHMATE_UTF8 1              /* text, carried into Windows-1252 */
 
-/* The options as the user sets them in the dialog. */
+/* The options as the user sets them in the dialog, and how the data is read. */
 typedef struct glyphmate_options {
     int height;           /* bar height: 0 XS, 1 S, 2 M, 3 T, 4 XT; -1 none */
     int underlying_text;  /* nonzero: on */
     int full_ascii;
     int check_character;
     int data_encoding;    /* GLYPHMATE_WINDOWS_1252 or GLYPHMATE_UTF8 */
+    int strict;           /* nonzero: a record whose status line is not empty gets no
+                             converted string (nor preview or human-readable text), so a
+                             merge prints no symbol of data that was changed or refused */
 } glyphmate_options;
 
-/* How the dialog starts: Medium, Underlying Text on, Full ASCII and Check Character off. */
-#define GLYPHMATE_DEFAULT_OPTIONS {2, 1, 0, 0, GLYPHMATE_WINDOWS_1252}
+/* How the dialog starts: Medium, Underlying Text on, Full ASCII and Check Character off;
+ * not strict. */
+#define GLYPHMATE_DEFAULT_OPTIONS {2, 1, 0, 0, GLYPHMATE_WINDOWS_1252, 0}
 
 #define GLYPHMATE_MAX_CONVERTED 255
 
-/* Everything one conversion shows. Texts are NUL-terminated; all but converted are UTF-8.
+/* Everything one conversion shows, as the dialog would except for the status line: an
+ * encoder's error text ("Invalid length of input string.") is never the converted string but
+ * joins the status line, an empty record is reported ("No data."), and the
+ * invalid-characters message goes on with the first character refused and its position in
+ * the data, counted in characters from 1 ("First: 'h' at 1."; a control character or a byte
+ * of malformed UTF-8 written '\x1B'). Texts are NUL-terminated; all but converted are UTF-8.
  * converted comes first, so a plain buffer of glyphmate_result_size() bytes reads as the
  * converted string. Each member is large enough for every text the library produces. */
 typedef struct glyphmate_result {

@@ -21,7 +21,7 @@ except ImportError:  # unopkg loads this file before it has registered the exten
 
 IMPLEMENTATION = "org.varnel.glyphmate.CalcAddIn"
 HEIGHTS = ("XS", "S", "M", "T", "XT")
-FLAGS = {"CHECK": "check", "FULL-ASCII": "full_ascii", "NO-TEXT": "underlying_text"}
+FLAGS = {"CHECK": "check", "FULL-ASCII": "full_ascii", "NO-TEXT": "underlying_text", "STRICT": "strict"}
 
 
 def _load_glyphmate():
@@ -75,7 +75,8 @@ def parse_options(options):
                 raise ValueError("one height only, not %s and %s" % (settings["height"], word))
             settings["height"] = word
         elif word:
-            raise ValueError("unknown option %r: use check, full-ascii, no-text, XS, S, M, T or XT" % word.lower())
+            raise ValueError("unknown option %r: use check, full-ascii, no-text, strict, XS, S, M, T or XT"
+                             % word.lower())
     return settings
 
 

@@ -10,11 +10,9 @@ namespace varnel {
 
 namespace {
 
-constexpr char kCodabarEncoderSet[] = "0123456789-$:/.+";
-
-static_assert(sizeof kCodabarEncoderSet - 1 == 16 && sizeof kCodabarAcceptedSet - 1 == 15);
+static_assert(sizeof kCodabarSet - 1 == 16);
 static_assert(sizeof kCode11Set - 1 == 11);
-constexpr SetIndex kCodabarEncoderIndex(kCodabarEncoderSet), kCode11Index(kCode11Set);
+constexpr SetIndex kCodabarIndex(kCodabarSet), kCode11Index(kCode11Set);
 
 constexpr int kCode11WeightCycleC = 10, kCode11WeightCycleK = 9, kCode11Modulus = 11;
 // From this many data characters on, Code 11 carries the second check digit K.
@@ -33,7 +31,7 @@ char code11_check(std::string_view part, int cycle) {
 
 const char* codabar_encode(const char* data) {
     Glyphs part;
-    const bool truncated = append_in_set(part, data, kCodabarEncoderIndex, kCodabarRoom);
+    const bool truncated = append_in_set(part, data, kCodabarIndex, kCodabarRoom);
     return return_symbol("A", part.view(), "B", truncated);
 }
 
@@ -47,7 +45,7 @@ const char* code11_encode(const char* data) {
 }
 
 namespace {
-bool is_codabar_glyph(unsigned char c) { return kCodabarEncoderIndex(static_cast<char>(c)) >= 0; }
+bool is_codabar_glyph(unsigned char c) { return kCodabarIndex(static_cast<char>(c)) >= 0; }
 bool is_code11_glyph(unsigned char c) { return kCode11Index(static_cast<char>(c)) >= 0; }
 }  // namespace
 
@@ -91,7 +89,7 @@ namespace {
 using enum Set;
 
 constexpr std::string_view kCodabarNotes =
-    "Codabar is also called NW-7 in Japan. It has a character set of 16 characters: 0-9, -, $, /, . and +. "
+    "Codabar is also called NW-7 in Japan. It has a character set of 16 characters: 0-9, -, $, :, /, . and +. "
     "Start/stop characters can be either one of these four characters: A, B, C and D.";
 
 constexpr std::string_view kCode11Notes =
@@ -100,12 +98,12 @@ constexpr std::string_view kCode11Notes =
 }  // namespace
 
 void codabar_handler(const Record& record, Outcome& out) {
-    if (!varnel::all_in_set(record.data, varnel::kCodabarAcceptedSet)) out.report(kInvalidCharacters);
+    check_data(record, out, [](char c) { return varnel::kCodabarIndex(c) >= 0; });
     out.take(varnel::codabar_encode(record.data));
 }
 
 void code11_handler(const Record& record, Outcome& out) {
-    if (!varnel::all_in_set(record.data, varnel::kCode11Set)) out.report(kInvalidCharacters);
+    check_data(record, out, [](char c) { return varnel::kCode11Index(c) >= 0; });
     out.take(varnel::code11_encode(record.data));
 }
 

@@ -7,8 +7,8 @@
 
 namespace varnel {
 
-// What the Codabar handler accepts without a message: the encoder also writes ":".
-inline constexpr char kCodabarAcceptedSet[] = "0123456789-$/.+";
+// The Codabar data characters: what the encoder writes is what the handler accepts.
+inline constexpr char kCodabarSet[] = "0123456789-$:/.+";
 // The Code 11 data characters, in the order of their values ("-" counts 10).
 inline constexpr char kCode11Set[] = "0123456789-";
 

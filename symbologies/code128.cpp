@@ -225,12 +225,20 @@ constexpr Variant kVariants[] = {
     {varnel::encode_code128auto, 0x01, 0x7F},
 };
 
-bool all_within(const char* data, unsigned char lowest, unsigned char highest) {
+constexpr int kSetC = 2;
+constexpr std::string_view kOddDigits = "An odd number of digits: a 0 was put in front.";
+
+// Set C pairs the digits of each run between FNC1s: whether a run has an odd number of them.
+bool has_odd_run(const char* data) {
+    bool odd = false;
     for (; *data != '\0'; ++data) {
-        const auto c = static_cast<unsigned char>(*data);
-        if (c < lowest || c > highest) return false;
+        if (static_cast<unsigned char>(*data) == varnel::kFnc1Glyph) {
+            if (odd) return true;
+        } else if (varnel::is_digit(*data)) {
+            odd = !odd;
+        }
     }
-    return true;
+    return odd;
 }
 
 // The check glyph is always written; Underlying Text only names the font.
@@ -249,7 +257,12 @@ void code128_handler(const Record& record, Outcome& out) {
     const Variant& v = kVariants[record.variant];
     // Function glyphs typed into the data (0xC1 to 0xC7) are reported too, though the
     // fixed sets still write them.
-    if (!all_within(record.data, v.lowest, v.highest)) out.report(kInvalidCharacters);
+    check_data(record, out, [&v](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b >= v.lowest && b <= v.highest;
+    });
+    // The encoder changes the data then: the user is told.
+    if (record.variant == kSetC && has_odd_run(record.data)) out.report(kOddDigits);
     out.take(v.encode(record.data));
 }
 

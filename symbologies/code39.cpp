@@ -187,24 +187,20 @@ constexpr std::string_view kCode39ExtNotes =
     "Code39 Extended is also called Code39 Full ASCII. It can encode any ASCII characters. Our "
     "font simplifies the encoding process. \r\n";
 
-bool all_accepted(const char* data) {
-    for (; *data != '\0'; ++data)
-        if (varnel::kAcceptedIndex(*data) < 0) return false;
-    return true;
-}
+bool ascii(char c) { return static_cast<unsigned char>(c) <= 0x7F; }
+bool accepted(char c) { return varnel::kAcceptedIndex(c) >= 0; }
 }  // namespace
 
 void code39_handler(const Record& record, Outcome& out) {
     const OptionRecord& options = record.options;
-    const bool valid = options.full_ascii ? varnel::all_ascii(record.data) : all_accepted(record.data);
-    if (!valid) out.report(kInvalidCharacters);
+    check_data(record, out, options.full_ascii ? ascii : accepted);
     out.take(options.check_character ? varnel::code39_with_check(record.data)
              : options.full_ascii    ? varnel::code39_full_ascii(record.data)
                                      : varnel::code39_plain(record.data));
 }
 
 void code39_extended_handler(const Record& record, Outcome& out) {
-    if (!varnel::all_ascii(record.data)) out.report(kInvalidCharacters);
+    check_data(record, out, ascii);
     out.take(varnel::code39_extended(record.data));
 }
 

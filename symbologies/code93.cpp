@@ -118,7 +118,7 @@ constexpr std::string_view kCode93Notes =
 }  // namespace
 
 void code93_handler(const Record& record, Outcome& out) {
-    if (!varnel::all_ascii(record.data)) out.report(kInvalidCharacters);
+    check_data(record, out, [](char c) { return static_cast<unsigned char>(c) <= 0x7F; });
     out.take(varnel::code93_encode(record.data));
 }
 

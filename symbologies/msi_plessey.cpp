@@ -71,7 +71,7 @@ constexpr std::string_view kMsiNotes =
 }  // namespace
 
 void msi_handler(const Record& record, Outcome& out) {
-    if (!varnel::all_in_set(record.data, varnel::kDigits)) out.report(kInvalidCharacters);
+    check_data(record, out, varnel::is_digit);
     out.take(varnel::encode_msi(record.data));
 }
 

@@ -57,6 +57,7 @@ struct OptionRule {
 };
 
 inline constexpr std::string_view kInvalidCharacters = "Invalid character(s) found in the input.";
+inline constexpr std::string_view kNoData = "No data.";
 inline constexpr std::string_view kDataTooLong =
     "Data too long: only the part that fits in 255 characters was encoded.";
 
@@ -74,6 +75,12 @@ struct Record {
 struct Outcome {
     std::string_view converted;  // in the encoders' result buffer or in composed
     bool truncated = false;      // data was left out at the length limit
+    // The encoder's error text when converted holds it (with the add-on behind it) instead
+    // of a symbol: the dialog shows it there, the other front ends report it and give no
+    // converted string. A view of a constant.
+    std::string_view error_text;
+    // The offset in the data of the first byte the handler's check refused, when it did.
+    std::size_t first_invalid = std::string_view::npos;
     std::string status;          // the messages, in order, one space apart
     std::string composed;        // for a converted string built from several encoder results
     std::string human_readable;  // the text to print under the bars where the font prints none
@@ -82,6 +89,11 @@ struct Outcome {
         if (!status.empty()) status += ' ';
         status += message;
     }
+    // The invalid-characters message, and where the first refused byte is.
+    void report_invalid(std::size_t at) {
+        first_invalid = at;
+        report(kInvalidCharacters);
+    }
     // The encoder's result, as the encoder call just returned it.
     void take(const char* encoded) {
         const varnel::ResultInfo info = varnel::result_info();
@@ -89,6 +101,18 @@ struct Outcome {
         truncated = info.truncated;
     }
 };
+
+// Checks every byte of the data with accepts; reports the invalid-characters message for the
+// first it refuses. Whether all passed.
+template <typename Accepts>
+bool check_data(const Record& record, Outcome& out, Accepts accepts) {
+    for (std::size_t i = 0; record.data[i] != '\0'; ++i)
+        if (!accepts(record.data[i])) {
+            out.report_invalid(i);
+            return false;
+        }
+    return true;
+}
 
 using Handler = void (*)(const Record& record, Outcome& out);
 

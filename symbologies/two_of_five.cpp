@@ -140,7 +140,7 @@ constexpr std::string_view kItf25Notes =
 
 void convert_digits(const Record& record, Outcome& out, const char* (*plain)(const char*),
                     const char* (*with_check)(const char*)) {
-    if (!varnel::all_in_set(record.data, varnel::kDigits)) out.report(kInvalidCharacters);
+    check_data(record, out, varnel::is_digit);
     out.take((record.options.check_character ? with_check : plain)(record.data));
 }
 

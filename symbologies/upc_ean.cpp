@@ -362,6 +362,7 @@ constexpr Member kMembers[] = {{11, varnel::upca_encode}, {6, varnel::upce_encod
 
 constexpr std::string_view kInvalidUpce =
     "Invalid UPC-E number: when the last digit is 3, the third digit must be 3 to 9.";
+constexpr std::string_view kBadSupplement = "The supplement must be 2 or 5 digits.";
 
 // The check digit is always computed and the font always prints the digits; the
 // supplement is shown, the Addon box left alone.
@@ -378,21 +379,28 @@ constexpr std::string_view kEanWebSite = " For more information, visit ";
 void upc_ean_handler(const Record& record, Outcome& out) {
     if (record.variant < 0 || record.variant >= static_cast<int>(std::size(kMembers))) return;
     const Member& m = kMembers[record.variant];
-    if (!varnel::all_in_set(record.data, varnel::kDigits))
-        out.report(kInvalidCharacters);
-    else if (record.size != m.digits)
+    if (check_data(record, out, varnel::is_digit) && record.size != m.digits)
         out.report("Only " + std::to_string(m.digits) + " digits are allowed.");
 
     const char* symbol = m.encode(record.data);
     const std::string_view main(symbol, varnel::result_size());
+    // The encoders' texts for a wrong length or a UPC-E number without expansion.
+    for (std::string_view text : {varnel::kInvalidLength, varnel::kInvalidLengthEan13, varnel::kInvalidUpceNumber})
+        if (main == text) out.error_text = text;
     if (main == varnel::kInvalidUpceNumber) out.report(kInvalidUpce);
     if (record.supplement[0] == '\0') {
         out.converted = main;
         return;
     }
-    out.composed.assign(main).append(1, ' ');
+    out.composed.assign(main);  // before the add-on encoder reuses the result buffer
+    out.converted = out.composed;
     const char* addon = varnel::addon_encode(record.supplement);
-    out.composed.append(addon, varnel::result_size());
+    if (varnel::result_size() == 0) {
+        // Nothing would print after the main symbol, so no space goes there either.
+        out.report(kBadSupplement);
+        return;
+    }
+    out.composed.append(1, ' ').append(addon, varnel::result_size());
     out.converted = out.composed;
 }
 

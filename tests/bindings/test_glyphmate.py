@@ -22,6 +22,7 @@ OPTION_SETS = [
     {},
     {"check": True, "full_ascii": True, "underlying_text": False, "height": "xt"},
     {"supplement": "12", "height": "S"},
+    {"supplement": "123", "strict": True},  # a faulty supplement, and no symbol for a faulty record
 ]
 
 
@@ -36,6 +37,8 @@ def encode_batch(type, lines, options, windows_1252=False):
         args.append("--full-ascii")
     if options.get("underlying_text") is False:
         args.append("--no-text")
+    if options.get("strict"):
+        args.append("--strict")
     if options.get("height"):
         args += ["--height", options["height"]]
     if windows_1252:
@@ -82,7 +85,7 @@ class SameAsConsole(unittest.TestCase):
     def test_type_in_any_case_and_lost_characters_reported(self):
         r = glyphmate.convert("code39 EXTENDED", "A\u0416B")
         self.assertEqual(r.type, "Code39 Extended")
-        self.assertNotEqual(r.status, "")
+        self.assertEqual(r.status, "Invalid character(s) found in the input. First: '\u0416' at 2.")
         self.assertEqual(glyphmate.convert("Code39", b"AB").converted, glyphmate.convert("Code39", "AB").converted)
 
 
@@ -113,6 +116,7 @@ class Arguments(unittest.TestCase):
             (ValueError, "height must be", lambda: glyphmate.convert("Code39", "1", height=2)),
             (TypeError, "check must be True or False", lambda: glyphmate.convert("Code39", "1", check="no")),
             (TypeError, "full_ascii must be", lambda: glyphmate.convert("Code39", "1", full_ascii=1)),
+            (TypeError, "strict must be", lambda: glyphmate.Converter("Code39", strict="yes")),
             (ValueError, "Windows-1252 lacks", lambda: glyphmate.convert("UPC-A", b"1", supplement="\u0416")),
             (ValueError, "unknown type", lambda: glyphmate.Converter("nope")),
             (TypeError, "unexpected keyword", lambda: glyphmate.convert("Code39", "1", colour="red")),

@@ -41,22 +41,28 @@ struct LinesRow {
     std::string out;
     std::string err;
     int exit_code;
+    std::vector<std::string> options{};
 };
 
 TEST(Batch, OneOutputLinePerInputLineInOrder) {
-    const std::string invalid = std::string(kInvalid) + "\n";
+    const std::string invalid = std::string(kInvalid) + " First: ";
     const LinesRow rows[] = {
         {"LF", "ABC\nXYZ\n", "*ABC*\n*XYZ*\n", "", 0},
         {"CR LF", "ABC\r\nXYZ\r\n", "*ABC*\n*XYZ*\n", "", 0},
         {"last line without a line end", "ABC\nXYZ", "*ABC*\n*XYZ*\n", "", 0},
         {"byte-order mark", "\xEF\xBB\xBF" "ABC\n", "*ABC*\n", "", 0},
-        {"empty records", "\n\nA\n", "**\n**\n*A*\n", "", 0},
-        {"invalid records", "ABC\nab\n\nx\n", "*ABC*\n**\n**\n**\n", "2: " + invalid + "4: " + invalid, 1},
-        {"malformed UTF-8", "A\xFF" "B\n", "*AB*\n", "1: Invalid character(s) found in the input. Malformed UTF-8 at byte 2.\n", 1},
+        {"empty records", "\n\nA\n", "**\n**\n*A*\n", "1: No data.\n2: No data.\n", 1},
+        {"invalid records", "ABC\nab\n\nx\n", "*ABC*\n**\n**\n**\n",
+         "2: " + invalid + "'a' at 1.\n3: No data.\n4: " + invalid + "'x' at 1.\n", 1},
+        {"strict", "ABC\nab\n\nx\n", "*ABC*\n\n\n\n",
+         "2: " + invalid + "'a' at 1.\n3: No data.\n4: " + invalid + "'x' at 1.\n", 1, {"--strict"}},
+        {"malformed UTF-8", "A\xFF" "B\n", "*AB*\n", "1: " + invalid + "'\\xFF' at 2. Malformed UTF-8 at byte 2.\n", 1},
         {"no input", "", "", "", 0},
     };
     for (const LinesRow& row : rows) {
-        const auto r = encode({"--batch"}, row.input);
+        std::vector<std::string> args = row.options;
+        args.push_back("--batch");
+        const auto r = encode(args, row.input);
         EXPECT_EQ(r.out, row.out) << row.name;
         EXPECT_EQ(r.err, row.err) << row.name;
         EXPECT_EQ(r.exit_code, row.exit_code) << row.name;
@@ -94,7 +100,7 @@ TEST(Batch, ReadsAFileAndSaysWhichOneItCannotRead) {
 TEST(Batch, JsonLinesCarryTheLineNumber) {
     const auto r = encode({"--type", "Code39 Extended", "--json", "--batch"}, "A*B\n\n\xC3\x89\n");
     EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(r.err, std::string("3: ") + kInvalid + "\n");
+    EXPECT_EQ(r.err, std::string("2: No data.\n3: ") + kInvalid + " First: '\u00C9' at 1.\n");
     const auto lines = split_lines(r.out);
     ASSERT_EQ(lines.size(), 3u);
     const auto first = nlohmann::ordered_json::parse(lines[0]);
@@ -111,7 +117,7 @@ TEST(Batch, ReadsWindows1252) {
     const auto utf8 = encode({"--type", "Code128B", "--batch"}, "A\xC3\x89" "B\r\n");
     EXPECT_EQ(legacy.out, utf8.out);
     EXPECT_EQ(legacy.err, utf8.err);
-    EXPECT_EQ(legacy.err, std::string("1: ") + kInvalid + "\n");
+    EXPECT_EQ(legacy.err, std::string("1: ") + kInvalid + " First: '\u00C9' at 2.\n");
 }
 
 TEST(Batch, KeepsCountAndOrderOfManyRecords) {
@@ -196,20 +202,26 @@ TEST(Batch, AgreesWithSingleModeAndTheLibraryForEveryEntry) {
         }
 }
 
+// A CSV is strict unless --keep-faulty says otherwise: a merge prints no wrong symbol.
 TEST(CsvBatch, AppendsConvertedFontAndStatus) {
     const std::string input =
         "id,item,note\r\n"
         "1,ABC,\"a, b\"\r\n"
         "2,abc,\"say \"\"hi\"\"\"\r\n"
         "3,,\"two\r\nlines\"\r\n";
-    const auto r = encode({"--csv", "--column", "item"}, input);
-    EXPECT_EQ(r.out,
-              "id,item,note,converted,font,status\r\n"
-              "1,ABC,\"a, b\",*ABC*,VNL Code39MA,\r\n"
-              "2,abc,\"say \"\"hi\"\"\",**,VNL Code39MA,Invalid character(s) found in the input.\r\n"
-              "3,,\"two\r\nlines\",**,VNL Code39MA,\r\n");
-    EXPECT_EQ(r.err, std::string("3: ") + kInvalid + "\n");
-    EXPECT_EQ(r.exit_code, 1);
+    for (const bool keep_faulty : {false, true}) {
+        std::vector<std::string> args{"--csv", "--column", "item"};
+        if (keep_faulty) args.push_back("--keep-faulty");
+        const auto r = encode(args, input);
+        const std::string faulty = keep_faulty ? "**" : "";
+        EXPECT_EQ(r.out, "id,item,note,converted,font,status\r\n"
+                         "1,ABC,\"a, b\",*ABC*,VNL Code39MA,\r\n"
+                         "2,abc,\"say \"\"hi\"\"\"," + faulty +
+                             ",VNL Code39MA,Invalid character(s) found in the input. First: 'a' at 1.\r\n"
+                             "3,,\"two\r\nlines\"," + faulty + ",VNL Code39MA,No data.\r\n");
+        EXPECT_EQ(r.err, std::string("3: ") + kInvalid + " First: 'a' at 1.\n4: No data.\n");
+        EXPECT_EQ(r.exit_code, 1);
+    }
 }
 
 TEST(CsvBatch, KeepsTheMarkAndTakesTheSupplementColumn) {
@@ -271,7 +283,8 @@ TEST(CsvBatch, MalformedInputStopsBeforeAnyOutput) {
 
 TEST(CsvBatch, Windows1252FieldsComeOutAsUtf8) {
     const auto r = encode({"--type", "Code39 Extended", "--csv", "--input-encoding", "windows-1252"}, "na\xEFve\nA\xE9\n");
-    EXPECT_EQ(r.out, "na\xC3\xAFve,converted,font,status\r\nA\xC3\xA9,[A],VNL Code39ExtMA," + std::string(kInvalid) + "\r\n");
+    EXPECT_EQ(r.out, "na\xC3\xAFve,converted,font,status\r\nA\xC3\xA9,,VNL Code39ExtMA," + std::string(kInvalid) +
+                         " First: '\xC3\xA9' at 2.\r\n");
 }
 
 // Whole runs: what comes out, on which stream, with which exit status, byte for byte.
@@ -297,7 +310,8 @@ TEST(Batch, RunsByteForByte) {
         {"long line", {"--batch"}, "A\n" + too_long + "\nB\n", "*A*\n", e + "standard input, line 2: " + not_a_record, 2},
         {"long CSV line", {"--csv"}, "d\nA\n" + too_long, "", e + "standard input, line 3: " + not_a_record, 2},
         // Empty lines at the end of a CSV are not records; within it they are.
-        {"CSV empty last lines", {"--csv"}, "d\nA\n\nB\n\n\r\n", head + "A,*A*,VNL Code39MA,\r\n,**,VNL Code39MA,\r\nB,*B*,VNL Code39MA,\r\n", "", 0},
+        {"CSV empty last lines", {"--csv"}, "d\nA\n\nB\n\n\r\n",
+         head + "A,*A*,VNL Code39MA,\r\n,,VNL Code39MA,No data.\r\nB,*B*,VNL Code39MA,\r\n", "3: No data.\n", 1},
         {"CSV empty last line, two columns", {"--csv"}, "d,e\nA,1\n\n", "d,e,converted,font,status\r\nA,1,*A*,VNL Code39MA,\r\n", "", 0},
         {"CSV empty line within, two columns", {"--csv"}, "d,e\nA,1\n\nB,2\n", "", e + "standard input, line 3: 1 fields where the header has 2\n", 2},
         // --column takes a number of any length.
@@ -329,8 +343,9 @@ TEST(Batch, RunsByteForByte) {
         {"Windows-1252 CSV", {"--type", "Code39 Extended", "--csv", "--column", "data", "--output-encoding", "cp1252"},
          "\xEF\xBB\xBFname,data\nJos\xC3\xA9 \xE2\x82\xAC,A*B\n",
          "name,data,converted,font,status\r\nJos\xE9 \x80,A*B,[A\xF4" "B],VNL Code39ExtMA,\r\n", "", 0},
-        {"Windows-1252 through", {"--type", "Code39 Extended", "--csv", "--input-encoding", "windows-1252", "--output-encoding", "windows-1252"},
-         "d\nA\xE9\n", head + "A\xE9,[A],VNL Code39ExtMA," + kInvalid + "\r\n", std::string("2: ") + kInvalid + "\n", 1},
+        {"Windows-1252 through", {"--type", "Code39 Extended", "--csv", "--keep-faulty", "--input-encoding", "windows-1252", "--output-encoding", "windows-1252"},
+         "d\nA\xE9\n", head + "A\xE9,[A],VNL Code39ExtMA," + kInvalid + " First: '\xE9' at 2.\r\n",
+         std::string("2: ") + kInvalid + " First: '\u00E9' at 2.\n", 1},
         // GS1-128 alone gets the human_readable column, last; a fault leaves it empty.
         {"GS1-128 CSV", {"--type", "GS1-128", "--csv"}, "d\n(01)09501101530003(17)251231(10)AB12\n(01)09501101530004\n",
          "d,converted,font,status,human_readable\r\n"

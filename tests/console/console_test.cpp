@@ -51,7 +51,7 @@ TEST(Console, AMessageGivesExitStatusOne) {
     const auto r = encode({"ab"});
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_EQ(r.out, "**\n");
-    EXPECT_EQ(r.err, "Invalid character(s) found in the input.\n");
+    EXPECT_EQ(r.err, "Invalid character(s) found in the input. First: 'a' at 1.\n");
 }
 
 TEST(Console, HighBytesRoundTripThroughWindows1252) {
@@ -71,7 +71,7 @@ TEST(Console, ACharacterWithoutAByteIsLeftOutAndReported) {
     const auto r = encode({"A\u2603B"});
     EXPECT_EQ(r.exit_code, 1);
     EXPECT_EQ(r.out, "*AB*\n");
-    EXPECT_EQ(r.err, "Invalid character(s) found in the input.\n");
+    EXPECT_EQ(r.err, "Invalid character(s) found in the input. First: '\u2603' at 2.\n");
 }
 
 TEST(Console, ListsTheCatalogue) {
@@ -85,7 +85,8 @@ TEST(Console, UsageErrors) {
     const std::vector<std::vector<std::string>> calls{
         {"--type", "Code 39", "A"},  {"--bogus"},           {"--data-hex", "4"},
         {"--data-hex", "41zz"},      {"--data-hex", "410042"}, {"--height", "huge"},
-        {"--data-hex", "41", "A"},
+        {"--data-hex", "41", "A"},   {"--keep-faulty", "A"},  {"--csv", "--strict", "--keep-faulty"},
+        {"--batch", "/"},
     };
     for (const auto& args : calls) {
         const auto r = encode(args);
@@ -94,6 +95,7 @@ TEST(Console, UsageErrors) {
         EXPECT_TRUE(r.err.starts_with("glyphmate-encode: ")) << r.err;
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;  // one line
     }
+    EXPECT_EQ(encode({"--batch", "/"}).err, "glyphmate-encode: '/' is a directory, not a file of records\n");
 }
 
 TEST(Console, HelpAndVersion) {
@@ -114,25 +116,26 @@ TEST(Console, HelpAndVersion) {
 TEST(Console, ConvertsTheNumericSymbologies) {
     struct Call {
         std::vector<std::string> args;
-        std::string converted_hex, font;
-        bool reported;
+        std::string converted_hex, font, status;
     };
+    const std::string kInvalid = "Invalid character(s) found in the input.";
     const std::vector<Call> calls{
-        {{"--type", "Code93", "ab"}, "5b264126425a255d7c", "VNL Code93MA", false},
-        {{"--type", "interleaved 2 of 5", "--check", "12"}, "ca2238cb", "VNL ITF25MA", false},
-        {{"--type", "Codabar", "--height", "t", "1:2"}, "41313a3242", "VNL CodabarTA", true},
-        {{"--type", "Code11", "--no-text", "12345678901"}, "5b3132333435363738393031342d5d", "VNL Code11M", false},
-        {{"--type", "Code25", "--check", "9599"}, "5b39353939305d", "VNL Code25MA", false},
-        {{"--type", "MSI/Plessey", "80-523"}, "5b3830353233345d", "VNL MSIMA", true},
+        {{"--type", "Code93", "ab"}, "5b264126425a255d7c", "VNL Code93MA", ""},
+        {{"--type", "interleaved 2 of 5", "--check", "12"}, "ca2238cb", "VNL ITF25MA", ""},
+        {{"--type", "Codabar", "--height", "t", "1:2"}, "41313a3242", "VNL CodabarTA", ""},  // ":" is drawn
+        {{"--type", "Code128C", "12345"}, "ca21374d71cbcd", "VNL Code128CMA", "An odd number of digits: a 0 was put in front."},
+        {{"--type", "Code11", "--no-text", "12345678901"}, "5b3132333435363738393031342d5d", "VNL Code11M", ""},
+        {{"--type", "Code25", "--check", "9599"}, "5b39353939305d", "VNL Code25MA", ""},
+        {{"--type", "MSI/Plessey", "80-523"}, "5b3830353233345d", "VNL MSIMA", kInvalid + " First: '-' at 3."},
     };
     for (auto call : calls) {
         call.args.push_back("--json");
         const auto r = encode(call.args);
-        EXPECT_EQ(r.exit_code, call.reported ? 1 : 0) << call.args[1];
+        EXPECT_EQ(r.exit_code, call.status.empty() ? 0 : 1) << call.args[1];
         const auto j = nlohmann::json::parse(r.out);
         EXPECT_EQ(j["converted_hex"], call.converted_hex) << call.args[1];
         EXPECT_EQ(j["font"], call.font) << call.args[1];
-        EXPECT_EQ(j["status"], call.reported ? "Invalid character(s) found in the input." : "") << call.args[1];
+        EXPECT_EQ(j["status"], call.status) << call.args[1];
     }
 }
 
@@ -142,10 +145,24 @@ TEST(Console, UpcAndEan) {
     // 0xC0 and 0xC2, the printed digits, reach the terminal as their Windows-1252 characters
     EXPECT_EQ(r.out, "\u00C0[!36000|slafgS]\u00C2 {z\\x\n");
     EXPECT_EQ(r.err, "");
-    r = encode({"--type", "UPC-E", "120453"});
-    EXPECT_EQ(r.exit_code, 1);
-    EXPECT_EQ(r.out, "Invalid UPC-E number.\n");
-    EXPECT_EQ(r.err, "Invalid UPC-E number: when the last digit is 3, the third digit must be 3 to 9.\n");
+    // An error text is a status line, never the converted string; a bad supplement is said.
+    const struct {
+        std::vector<std::string> args;
+        std::string out, err;
+    } faults[] = {
+        {{"--type", "UPC-E", "120453"}, "\n", "Invalid UPC-E number: when the last digit is 3, the third digit must be 3 to 9.\n"},
+        {{"--type", "UPC-A", "036000291452"}, "\n", "Only 11 digits are allowed. Invalid length of input string.\n"},
+        {{"--type", "UPC-A", "--supplement", "123", "03600029145"}, "\u00C0[!36000|slafgS]\u00C2\n",
+         "The supplement must be 2 or 5 digits.\n"},
+        {{"--type", "UPC-A", "--supplement", "123", "--strict", "03600029145"}, "\n",
+         "The supplement must be 2 or 5 digits.\n"},
+    };
+    for (const auto& fault : faults) {
+        r = encode(fault.args);
+        EXPECT_EQ(r.exit_code, 1) << fault.args.back();
+        EXPECT_EQ(r.out, fault.out) << fault.args.back();
+        EXPECT_EQ(r.err, fault.err) << fault.args.back();
+    }
 }
 
 TEST(Console, Code128Auto) {

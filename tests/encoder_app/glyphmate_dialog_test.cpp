@@ -420,6 +420,7 @@ TEST_F(EncoderDialog, CopyRefusesWhatIsNoBarcode) {
         const char* status;
     } rows[] = {
         {"GS1-128", "(01)09501101530004", "Nothing was copied. AI (01): check digit should be 3."},
+        {"UPC-A", "123", "Nothing was copied. Only 11 digits are allowed."},
     };
     for (const auto& row : rows) {
         choose(row.type);
@@ -432,6 +433,7 @@ TEST_F(EncoderDialog, CopyRefusesWhatIsNoBarcode) {
     }
     auto* field = control<varnel::PlainEdit>(kIdConverted);
     click(field);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(field, "typed");
     click(control(kIdCopy));
     EXPECT_EQ(clipboard(), "typed");

@@ -28,6 +28,7 @@ OPTION_SETS = [
     ("CHECK, full-ascii  No-Text xt", None, ["--check", "--full-ascii", "--no-text", "--height", "XT"]),
     ("s", 12.0, ["--height", "S", "--supplement", "12"]),
     ("t,check", "12345", ["--height", "T", "--check", "--supplement", "12345"]),
+    ("Strict", "123", ["--strict", "--supplement", "123"]),
 ]
 # Rows that must show the error value Err:502 (invalid argument), never a string.
 REFUSED = [("Code40", "1", None), ("Code39", "1", "huge"), ("Code39", "1", "S T"), ("Code39", "1", "check,,x")]

@@ -123,6 +123,7 @@ struct SupplementRow {
     const char* name;
     std::string supplement;
     std::string tail;  // what follows the main symbol
+    std::string_view status = "";
 };
 
 class UpcEanSupplement : public FlowTest, public testing::WithParamInterface<SupplementRow> {};
@@ -133,8 +134,10 @@ TEST_P(UpcEanSupplement, FollowsTheMainSymbol) {
     state.supplement = row.supplement;
     select("UPC-A");
     EXPECT_EQ(test::hex(state.converted), test::hex(kUpcaSymbol + row.tail));
-    EXPECT_EQ(state.status, "");  // the add-on has no message of its own
+    EXPECT_EQ(state.status, row.status);
 }
+
+constexpr std::string_view kBadSupplement = "The supplement must be 2 or 5 digits.";
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, UpcEanSupplement,
@@ -142,10 +145,11 @@ INSTANTIATE_TEST_SUITE_P(
                     SupplementRow{"two", "12", " {z\\x"},
                     SupplementRow{"five", "52495", " {B\\x\\V\\.\\b"},
                     SupplementRow{"five_with_dash", "5-2495", " {B\\x\\V\\.\\b"},
-                    // no add-on, but the space still separates it
-                    SupplementRow{"space_only", " ", " "},
-                    SupplementRow{"three_digits", "123", " "},
-                    SupplementRow{"letters", "ab", " "}),
+                    // no add-on: said so, and no space after the main symbol
+                    SupplementRow{"space_only", " ", "", kBadSupplement},
+                    SupplementRow{"one_digit", "1", "", kBadSupplement},
+                    SupplementRow{"three_digits", "123", "", kBadSupplement},
+                    SupplementRow{"letters", "ab", "", kBadSupplement}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(UpcEanHandler, JoinsTheAddOnToALengthErrorToo) {

@@ -21,6 +21,8 @@ constexpr std::string_view kInvalid = "Invalid character(s) found in the input."
 constexpr std::string_view kTooLong = "Data too long: only the part that fits in 255 characters was encoded.";
 constexpr std::string_view kInvalidUpce = "Invalid UPC-E number: when the last digit is 3, the third digit must be 3 to 9.";
 constexpr std::string_view kDigits = "0123456789";
+constexpr std::string_view kBadSupplement = "The supplement must be 2 or 5 digits.";
+constexpr std::string_view kOddDigits = "An odd number of digits: a 0 was put in front.";
 
 using CharTest = std::function<bool(unsigned char)>;
 
@@ -80,7 +82,7 @@ const std::array<Rules, 17>& rules() {
         {"Code128B", "Code128B", [](unsigned char c) { return between(c, 0x20, 0x7F); }},
         {"Code128C", "Code128C", kDigit},
         {"Code128Auto", "Code128A", [](unsigned char c) { return between(c, 0x01, 0x7F); }},
-        {"Codabar", "Codabar", [](unsigned char c) { return in("0123456789-$/.+", c); }},
+        {"Codabar", "Codabar", [](unsigned char c) { return in("0123456789-$:/.+", c); }},
         {"Code11", "Code11", [](unsigned char c) { return in("0123456789-", c); }},
         {"Code25", "Code25", kDigit},
         {"MSI/Plessey", "MSI", kDigit},
@@ -173,16 +175,17 @@ void check_upc_ean(const Member& m, Symbol symbol, const Snapshot& before, const
     else if (data.size() != m.digits) status = "Only " + std::to_string(m.digits) + " digits are allowed.";
 
     std::string_view main_text = converted;
-    if (!supplement.empty()) {
-        // The add-on follows one space, also when it is empty, and behind an error text too.
+    const std::size_t addon_digits = keep(supplement, kDigit).size();
+    const bool addon_ok = addon_digits == 2 || addon_digits == 5;
+    if (!supplement.empty() && addon_ok) {
+        // The add-on follows one space, behind an error text too.
         const std::size_t space = converted.rfind(' ');
         f.expect(space != std::string::npos, "no space before the add-on");
         if (space == std::string::npos) return;
         main_text = main_text.substr(0, space);
-        const std::string addon_digits = keep(supplement, kDigit);
         const Reading addon = read_addon(std::string_view(converted).substr(space + 1));
         f.expect(addon.ok(), [&] { return "add-on: " + addon.error + " in \"" + show(converted) + "\""; });
-        f.expect_text(addon.addon, addon_digits.size() == 2 || addon_digits.size() == 5 ? addon_digits : "", "add-on digits");
+        f.expect_text(addon.addon, keep(supplement, kDigit), "add-on digits");
     }
 
     if (digits.size() != m.digits) {
@@ -195,6 +198,8 @@ void check_upc_ean(const Member& m, Symbol symbol, const Snapshot& before, const
         f.expect(r.ok(), [&] { return std::string(name(symbol)) + " read back: " + r.error + " in \"" + show(converted) + "\""; });
         if (r.ok()) f.expect_text(r.data, digits, "read-back data");
     }
+    // No add-on, and no space for one: the status line says why.
+    if (!supplement.empty() && !addon_ok) status = join(status, kBadSupplement);
     f.expect_text(after.state.status, status, "status line");
 }
 
@@ -403,7 +408,9 @@ std::string check_conversion(const Snapshot& before, const Snapshot& after) {
                      [&] { return "read-back data \"" + show(r.data) + "\" is not the kept data \"" + show(kept.data) + "\" nor a cut of it"; });
             f.expect(a.converted.size() >= 254, [&] { return "a cut symbol leaves room unused: " + std::to_string(a.converted.size()); });
         }
-        const std::string status = join(all_of(data, accepted) ? "" : kInvalid, cut ? kTooLong : "");
+        // Set C pairs each run of digits; an odd one gets a leading zero, and the user is told.
+        const bool odd_run = *symbol == Symbol::Code128C && set_c_runs(data) != keep(data, [](unsigned char c) { return in("0123456789\xC7", c); });
+        const std::string status = join(join(all_of(data, accepted) ? "" : kInvalid, odd_run ? kOddDigits : ""), cut ? kTooLong : "");
         f.expect_text(a.status, status, "status line");
     }
 

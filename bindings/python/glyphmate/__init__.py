@@ -39,6 +39,7 @@ class _Options(ctypes.Structure):
         ("full_ascii", ctypes.c_int),
         ("check_character", ctypes.c_int),
         ("data_encoding", ctypes.c_int),
+        ("strict", ctypes.c_int),
     ]
 
 
@@ -256,8 +257,9 @@ def inspect(text, type=None):
     return Inspection(_Inspection.from_buffer(buffer))
 
 
-def _options(check, full_ascii, underlying_text, height, encoding):
-    for name, value in (("check", check), ("full_ascii", full_ascii), ("underlying_text", underlying_text)):
+def _options(check, full_ascii, underlying_text, height, strict, encoding):
+    for name, value in (("check", check), ("full_ascii", full_ascii), ("underlying_text", underlying_text),
+                        ("strict", strict)):
         if not isinstance(value, bool):
             raise TypeError("glyphmate: %s must be True or False, not %r" % (name, value))
     if height is None:
@@ -266,7 +268,7 @@ def _options(check, full_ascii, underlying_text, height, encoding):
         index = HEIGHTS.index(height.upper())
     else:
         raise ValueError("glyphmate: height must be one of %s or None, not %r" % (", ".join(HEIGHTS), height))
-    return _Options(index, underlying_text, full_ascii, check, encoding)
+    return _Options(index, underlying_text, full_ascii, check, encoding, strict)
 
 
 def _type_name(type):
@@ -327,7 +329,8 @@ def _new_result():
     return buffer, _Result.from_buffer(buffer)
 
 
-def convert(type, data, *, supplement=None, check=False, full_ascii=False, underlying_text=True, height="M"):
+def convert(type, data, *, supplement=None, check=False, full_ascii=False, underlying_text=True, height="M",
+            strict=False):
     """Converts one record and returns a Result.
 
     type             a Barcode Type name, in any letter case ("Code39", "ean-13"; see types())
@@ -337,13 +340,14 @@ def convert(type, data, *, supplement=None, check=False, full_ascii=False, under
     check, full_ascii, underlying_text
                      the option boxes, True or False, as the dialog starts them
     height           "XS", "S", "M", "T" or "XT" (any letter case), or None
+    strict           True: a record whose status is not empty gets no converted string
 
     Raises ValueError for an unknown type or height, TypeError for an argument of the wrong
     type. A record the symbology refuses is no error: its message is in status.
     """
     name = _type_name(type)
     as_text, data_bytes, supplement_bytes = _data(data, supplement)
-    options = _options(check, full_ascii, underlying_text, height, _UTF8 if as_text else _WINDOWS_1252)
+    options = _options(check, full_ascii, underlying_text, height, strict, _UTF8 if as_text else _WINDOWS_1252)
     buffer, raw = _new_result()
     code = _lib.glyphmate_convert(name, data_bytes, len(data_bytes), supplement_bytes, len(supplement_bytes),
                                   ctypes.byref(options), buffer)
@@ -362,12 +366,12 @@ class Converter:
     serves one thread at a time.
     """
 
-    def __init__(self, type, *, check=False, full_ascii=False, underlying_text=True, height="M"):
+    def __init__(self, type, *, check=False, full_ascii=False, underlying_text=True, height="M", strict=False):
         self._handles = {}
         self._closed = False
         self._type = type
         self._name = _type_name(type)
-        self._settings = (check, full_ascii, underlying_text, height)
+        self._settings = (check, full_ascii, underlying_text, height, strict)
         # Text and bytes are read differently: one handle each, the second made when needed.
         self._handle(True)
         self._buffer, self._raw = _new_result()
