@@ -21,6 +21,7 @@
 #include "flow/record_converter.h"
 #include "encoder_app/dialog_templates.h"
 #include "flow/dispatcher.h"
+#include "flow/inspect.h"
 #include "flow/win1252.h"
 #include "framework/installed_fonts.h"
 #include "framework/plain_edit.h"
@@ -101,6 +102,7 @@ CGlyphmateDlg::CGlyphmateDlg(QWidget* parent)
     connect(type_list_, &QComboBox::activated, this, &CGlyphmateDlg::convert);
     data_->installEventFilter(this);
     supplement_->installEventFilter(this);
+    converted_->installEventFilter(this);
     connect(check_character_, &QCheckBox::clicked, this, &CGlyphmateDlg::convert);
     connect(full_ascii_, &QCheckBox::clicked, this, &CGlyphmateDlg::convert);
     connect(underlying_text_, &QCheckBox::clicked, this, [this] { read_options(), convert(); });
@@ -118,6 +120,7 @@ CGlyphmateDlg::~CGlyphmateDlg() {
     // The fields lose the focus while their window goes; no conversion may run by then.
     data_->removeEventFilter(this);
     supplement_->removeEventFilter(this);
+    converted_->removeEventFilter(this);
 }
 
 void CGlyphmateDlg::set_colours() {
@@ -169,10 +172,26 @@ void CGlyphmateDlg::about() {
     about.exec();
 }
 
+// A converted string edited by hand is read back as a scanner would read it.
+void CGlyphmateDlg::check_edited() {
+    const QString text = converted_->toPlainText();
+    if (text == shown(last_.converted)) return;
+    const QByteArray utf8 = text.toUtf8();
+    const auto reading = inspect({utf8.constData(), static_cast<std::size_t>(utf8.size())}, true, selected_type_text());
+    if (!reading) return;
+    if (reading->scans()) {
+        set_status("The edited string still scans.");
+    } else {
+        const std::string message = utf8_to_cp1252(reading->faults.front().message).bytes;
+        set_status("The edited string would not scan: " + message);
+    }
+}
+
 bool CGlyphmateDlg::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut && (watched == data_ || watched == supplement_) &&
-        static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-        convert();
+    const bool focus_out =
+        event->type() == QEvent::FocusOut && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason;
+    if (focus_out && (watched == data_ || watched == supplement_)) convert();
+    if (focus_out && watched == converted_) check_edited();
     return QDialog::eventFilter(watched, event);
 }
 

@@ -57,6 +57,7 @@ private:
     void convert();
     void show_status();
     void copy_string();
+    void check_edited();
     void system_command(int id);
     void about();
     void set_colours();

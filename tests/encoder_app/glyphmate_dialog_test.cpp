@@ -294,6 +294,27 @@ TEST_F(EncoderDialog, CopiesAHandEditedConvertedString) {
     EXPECT_EQ(field->textCursor().selectedText(), "*VARNEL=GLYPH=MATE*!!");  // the whole field selected
 }
 
+// A converted string edited by hand is read back when the field is left: the status line
+// says whether it still scans.
+TEST_F(EncoderDialog, SaysWhetherAnEditedStringStillScans) {
+    const struct {
+        const char* typed;
+        const char* status_start;
+    } rows[] = {
+        {"*ABC*", "The edited string still scans."},
+        {"*ABC", "The edited string would not scan: "},
+        {"\u201C*ABC*", "The edited string would not scan: "},
+    };
+    auto* field = control<varnel::PlainEdit>(kIdConverted);
+    for (const auto& row : rows) {
+        click(field);
+        QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(field, QString::fromUtf8(row.typed));
+        leave(field);
+        EXPECT_TRUE(status().startsWith(row.status_start)) << row.typed << ": " << status().toStdString();
+    }
+}
+
 TEST_F(EncoderDialog, TheAboutButtonOpensTheAboutBox) {
     QString title, version, link_text, link_tip;
     QStringList texts, clipped;
