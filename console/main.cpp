@@ -19,6 +19,7 @@
 #include "console/fontconfig_families.h"
 #include "console/io.h"
 #include "console/output.h"
+#include "console/picture_file.h"
 
 namespace {
 
@@ -45,7 +46,14 @@ int convert_one(Converter& converter, const Settings& s) {
                                                         : std::optional<std::string_view>(s.data))
                       << '\n';
     }
-    return written(message ? kExitMessage : 0);
+    const int status = written(message ? kExitMessage : 0);
+    if (s.picture_path.empty() || status == kExitUsage) return status;
+    bool left_out = false;
+    if (const std::string problem = write_picture(result, s.picture_format, s.picture, s.picture_path, &left_out);
+        !problem.empty())
+        return usage_error(problem);
+    if (left_out) std::cerr << "glyphmate-encode: the font has no glyph for some characters; the picture leaves them out\n";
+    return status;
 }
 
 // The one type whose CSV gets a human_readable column: the font prints no text under it.

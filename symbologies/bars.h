@@ -26,9 +26,10 @@ struct GlyphDrawing {
 
     constexpr bool drawn() const { return count > 0; }
     constexpr std::string_view printed() const { return {text.data(), text[0] == 0 ? 0u : text[1] == 0 ? 1u : 2u}; }
-    constexpr int total(int wide = W) const {
+    // The widths added up as they stand (N and W count 1 and 2).
+    constexpr int total() const {
         int sum = 0;
-        for (std::size_t i = 0; i < count; ++i) sum += widths[i] == W && wide != W ? wide : widths[i];
+        for (std::size_t i = 0; i < count; ++i) sum += widths[i];
         return sum;
     }
     constexpr int count_of(std::uint8_t width) const {
@@ -57,6 +58,11 @@ struct FontLayout {
     constexpr GlyphDrawing& operator[](unsigned char byte) { return glyphs[byte]; }
     // Modules of one element.
     constexpr int modules(std::uint8_t width) const { return two_width && width == W ? wide : width; }
+    constexpr int modules(const GlyphDrawing& glyph) const {
+        int sum = 0;
+        for (std::size_t i = 0; i < glyph.count; ++i) sum += modules(glyph.widths[i]);
+        return sum;
+    }
 };
 
 // Widths of patterns written as digits ("212222"), so that tables read like the standards.
