@@ -135,14 +135,14 @@ bars::FontLayout ueb_font() {
         first.text = last.text = {};
         font[static_cast<unsigned char>(glyph(kUpcaFirst, digit))] = first;
         font[static_cast<unsigned char>(glyph(kUpcaLast, digit))] = last;
-        font[static_cast<unsigned char>(outside_digit(digit))] = bars::widths_of("07").say({&digit, 1});
+        font[static_cast<unsigned char>(outside_digit(digit))] = bars::widths_of("03").say({&digit, 1});
     }
     for (const auto& [guard, widths] : {std::pair{kLeftGuard, "111"}, std::pair{kRightGuard, "111"},
                                         std::pair{kCentreGuard, "011111"}, std::pair{kUpceEndGuard, "0111111"}}) {
         font[static_cast<unsigned char>(guard)] = bars::widths_of(widths);
         font[static_cast<unsigned char>(guard)].tall = true;
     }
-    font[' '] = bars::widths_of("09");
+    font[' '] = bars::widths_of("07");
     draw_addon_glyphs(font, a, b);
     return font;
 }
