@@ -125,6 +125,17 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
                         ->type_name("FILE");
     auto* svg_opt = app.add_option("--svg", svg_path, "The same as an SVG file")->type_name("FILE")->excludes(png_opt);
     for (auto* picture_opt : {png_opt, svg_opt}) picture_opt->excludes(batch_opt)->excludes(csv_opt)->excludes(list_opt);
+    auto* pictures_opt = app.add_option("--pictures", s.pictures_dir,
+                                        "Batch: one picture per record in DIR, named by line or CSV record "
+                                        "number; a CSV gets a column @picture with each file's path")
+                             ->type_name("DIR")
+                             ->needs(batch_opt)
+                             ->excludes(png_opt)
+                             ->excludes(svg_opt);
+    std::string picture_format;
+    auto* format_opt = app.add_option("--picture-format", picture_format, "--pictures: png (default) or svg")
+                           ->type_name("FORMAT")
+                           ->needs(pictures_opt);
     auto* module_opt = app.add_option("--module-width", s.picture.module_width,
                                       "Pictures: the narrow bar's width in millimetres (default 0.33)")
                            ->type_name("MM")
@@ -158,11 +169,18 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
         s.picture_path = svg_path;
         s.picture_format = ::glyphmate::api::PictureFormat::svg;
     }
+    if (format_opt->count() > 0) {
+        if (same_letters(picture_format, "svg"))
+            s.picture_format = ::glyphmate::api::PictureFormat::svg;
+        else if (!same_letters(picture_format, "png"))
+            return usage_error("--picture-format must be png or svg, not '" + picture_format + "'");
+    }
+    if (pictures_opt->count() > 0 && s.pictures_dir.empty()) return usage_error("--pictures needs a folder");
     for (auto* picture_opt : {module_opt, dpi_opt, bar_height_opt, quiet_opt})
-        if (picture_opt->count() > 0 && s.picture_path.empty())
-            return usage_error(picture_opt->get_name() + " is for --png and --svg");
+        if (picture_opt->count() > 0 && s.picture_path.empty() && s.pictures_dir.empty())
+            return usage_error(picture_opt->get_name() + " is for --png, --svg and --pictures");
     if (dpi_opt->count() > 0 && s.picture_format != ::glyphmate::api::PictureFormat::png)
-        return usage_error("--dpi is for --png");
+        return usage_error("--dpi is for PNG pictures");
     if (s.input == "-") s.input.clear();
     s.options.check_character = check;
     s.options.full_ascii = full_ascii;

@@ -32,8 +32,9 @@ struct Settings {
     OutputEncoding output_encoding = OutputEncoding::utf8;
     char delimiter = 0;  // CSV: 0 takes it from the header row
 
-    // Pictures: one file for a single conversion (empty: none), in the format of its option.
-    std::string picture_path;
+    // Pictures: one file for a single conversion (empty: none), in the format of its option,
+    // or one per record of a batch in the folder pictures_dir.
+    std::string picture_path, pictures_dir;
     ::glyphmate::api::PictureFormat picture_format = ::glyphmate::api::PictureFormat::png;
     glyphmate_picture_options picture = GLYPHMATE_DEFAULT_PICTURE_OPTIONS;
 };

@@ -2,6 +2,7 @@
 // glyphmate-encode: the encoder's conversion on the command line, exactly as the dialog
 // would show it, for one record or a batch of them. Built on libglyphmate like any user.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -72,7 +73,12 @@ int convert_batch(Converter& converter, const Settings& s) {
                          .input_name = s.input.empty() ? "standard input" : "'" + s.input + "'",
                          .column = s.column,
                          .supplement_column = s.supplement_column,
-                         .human_readable_column = is_gs1_128(s.type)};
+                         .human_readable_column = is_gs1_128(s.type),
+                         .pictures = s.pictures_dir,
+                         .picture_format = s.picture_format,
+                         .picture = s.picture};
+    if (!s.pictures_dir.empty() && ::mkdir(s.pictures_dir.c_str(), 0777) != 0 && errno != EEXIST)
+        return usage_error("cannot make the folder '" + s.pictures_dir + "': " + std::strerror(errno));
     int fd = STDIN_FILENO;
     if (!s.input.empty() && (fd = ::open(s.input.c_str(), O_RDONLY | O_CLOEXEC)) < 0)
         return usage_error("cannot open " + options.input_name + ": " + std::strerror(errno));
