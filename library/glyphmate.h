@@ -108,8 +108,8 @@ typedef struct glyphmate_picture_options {
 #define GLYPHMATE_DEFAULT_PICTURE_OPTIONS {0.33, 15.0, 300, 1}
 
 /* An SVG document (UTF-8, sized in millimetres) in out, NUL-terminated: capacity must be at
- * least *size + 1. A PNG file (8-bit greyscale, the dpi recorded) in out: capacity at least
- * *size. *size always receives the length of the whole picture (without the terminator), so
+ * least *size + 1. A PNG file (black and white, one bit per pixel, the dpi recorded) in out:
+ * capacity at least *size. *size always receives the length of the whole picture (without the terminator), so
  * a first call with capacity 0 asks for it. options may be null: the defaults. Returns
  * GLYPHMATE_OK, GLYPHMATE_MESSAGE when bytes were left out, GLYPHMATE_BUFFER_TOO_SMALL,
  * GLYPHMATE_UNKNOWN_TYPE, GLYPHMATE_BAD_ARGUMENT (also for a PNG of more than 2^28 pixels)
