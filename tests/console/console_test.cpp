@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The built glyphmate-encode, run as a user runs it.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -85,6 +89,8 @@ TEST(Console, UsageErrors) {
         {"--type", "Code 39", "A"},  {"--bogus"},           {"--data-hex", "4"},
         {"--data-hex", "41zz"},      {"--data-hex", "410042"}, {"--height", "huge"},
         {"--data-hex", "41", "A"},
+        {"--dpi", "300", "A"},       {"--png", "a.png", "--svg", "a.svg", "A"}, {"--pictures", "d", "A"},
+        {"--svg", "a.svg", "--dpi", "300", "A"}, {"--png", "a.png", "--module-width", "0", "A"},
     };
     for (const auto& args : calls) {
         const auto r = encode(args);
@@ -187,6 +193,26 @@ TEST(Console, Gs1_128) {
     EXPECT_EQ(r.err, "AI (01): check digit should be 3.\n");
     // Every other type has the member, empty.
     EXPECT_EQ(nlohmann::json::parse(encode({"--json", "A"}).out)["human_readable"], "");
+}
+
+// A picture that cannot be written: status 2 after the converted string, and no file
+// changed or left behind (here the name is taken by a folder).
+TEST(Console, APictureIsWrittenWholeOrNotAtAll) {
+    const auto dir = std::filesystem::temp_directory_path() / ("glyphmate-picture-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir / "taken.png");
+    auto r = encode({"--png", (dir / "taken.png").string(), "CODE39"});
+    EXPECT_EQ(r.exit_code, 2);
+    EXPECT_EQ(r.out, "*CODE39*\n");
+    EXPECT_TRUE(r.err.starts_with("glyphmate-encode: cannot write")) << r.err;
+    r = encode({"--svg", (dir / "label.svg").string(), "CODE39"});
+    EXPECT_EQ(r.exit_code, 0);
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir)) ++files;
+    EXPECT_EQ(files, 2u);  // taken.png and label.svg, no temporary file
+    std::ifstream svg(dir / "label.svg");
+    const std::string text{std::istreambuf_iterator<char>(svg), {}};
+    EXPECT_TRUE(text.ends_with("</svg>\n"));
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
