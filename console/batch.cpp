@@ -10,6 +10,7 @@
 
 #include "console/command_line.h"
 #include "console/csv.h"
+#include "console/picture_file.h"
 #include "console/output.h"
 
 namespace varnel::glyphmate::console {
@@ -48,6 +49,24 @@ int io_failure(Output& err, const std::string& what, int error) {
     err.put(std::strerror(error));
     err.put('\n');
     return kExitUsage;
+}
+
+// The record's picture in the pictures folder, named by its number ("7.png"), its path in
+// path; false once a picture that cannot be written is reported.
+bool put_picture(const BatchOptions& options, const glyphmate_result& result, std::size_t number, std::string& path,
+                 Output& out, Output& err) {
+    if (options.pictures.empty()) return true;
+    path = options.pictures;
+    if (path.back() != '/') path += '/';
+    path += std::to_string(number);
+    path += options.picture_format == ::glyphmate::api::PictureFormat::svg ? ".svg" : ".png";
+    const std::string problem = write_picture(result, options.picture_format, options.picture, path);
+    if (problem.empty()) return true;
+    out.flush();
+    err.put("glyphmate-encode: ");
+    err.put(problem);
+    err.put('\n');
+    return false;
 }
 
 int finish(Output& out, Output& err, bool any_message) {
@@ -137,9 +156,10 @@ int write_csv(::glyphmate::api::Converter& converter, CsvReader& reader, const B
     if (options.output_encoding == OutputEncoding::utf8_bom ||
         (options.output_encoding == OutputEncoding::utf8 && layout.bom))
         out.put(kUtf8Bom);
-    std::string row, scratch;
+    std::string row, scratch, picture;
     ::glyphmate::api::Result result;
     bool any_message = false, header = true;
+    std::size_t records = 0;
     while (reader.next()) {
         const auto fields = reader.fields();
         row.clear();
@@ -151,6 +171,10 @@ int write_csv(::glyphmate::api::Converter& converter, CsvReader& reader, const B
             for (const char* name : {"converted", "font", "status", "human_readable"}) {
                 if (*name == 'h' && !options.human_readable_column) break;
                 row += name;
+                row += d;
+            }
+            if (!options.pictures.empty()) {
+                row += "@picture";
                 row += d;
             }
             header = false;
@@ -175,6 +199,11 @@ int write_csv(::glyphmate::api::Converter& converter, CsvReader& reader, const B
             row += d;
             if (options.human_readable_column) {
                 append_csv_field(row, result.human_readable, d);
+                row += d;
+            }
+            if (!put_picture(options, result, ++records, picture, out, err)) return kExitUsage;
+            if (!options.pictures.empty()) {
+                append_csv_field(row, picture, d);
                 row += d;
             }
             if (message) {
@@ -202,6 +231,7 @@ int convert_lines(::glyphmate::api::Converter& converter, const BatchOptions& op
     const bool raw = options.output_encoding == OutputEncoding::windows_1252;
     if (options.output_encoding == OutputEncoding::utf8_bom) out.put(kUtf8Bom);
     std::string_view line;
+    std::string picture;
     while (in.next(line)) {
         const bool message = converter.run(line, options.supplement, result) == GLYPHMATE_MESSAGE;
         if (options.json) {
@@ -214,6 +244,7 @@ int convert_lines(::glyphmate::api::Converter& converter, const BatchOptions& op
             report(err, in.line_number(), result.status, options, line);
             any_message = true;
         }
+        if (!put_picture(options, result, in.line_number(), picture, out, err)) return kExitUsage;
         if (!out.ok()) break;
     }
     if (in.error() != 0)

@@ -25,11 +25,17 @@ struct BatchOptions {
     std::string input_name;     // for messages: the file, or "standard input"
     std::string column = "1", supplement_column;  // CSV only
     bool human_readable_column = false;  // CSV: the human_readable column last (GS1-128)
+    // One picture per record in this folder, named by line or record number (empty: none);
+    // a CSV gets the column @picture with each file's path.
+    std::string pictures;
+    ::glyphmate::api::PictureFormat picture_format = ::glyphmate::api::PictureFormat::png;
+    glyphmate_picture_options picture = GLYPHMATE_DEFAULT_PICTURE_OPTIONS;
 };
 
 // One output line per input line: the converted string, or a JSON object. A record's
 // status goes to err as "LINE: MESSAGE". Returns the exit status: 0, 1 when a record
-// carried a message, 2 when the input could not be read or the output not written.
+// carried a message, 2 when the input could not be read or the output (or a picture) not
+// written; the batch stops at a picture that cannot be written.
 int convert_lines(::glyphmate::api::Converter& converter, const BatchOptions& options, LineReader& in, Output& out, Output& err);
 
 // The CSV with the columns converted, font and status added to every record (and

@@ -135,6 +135,38 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
                               ->needs(csv_opt);
     list_opt->excludes(data_opt)->excludes(hex_opt)->excludes(batch_opt)->excludes(csv_opt)->excludes(inspect_opt);
 
+    std::string png_path, svg_path;
+    auto* png_opt = app.add_option("--png", png_path, "Also draw the symbol as its font prints it, as a PNG file")
+                        ->type_name("FILE");
+    auto* svg_opt = app.add_option("--svg", svg_path, "The same as an SVG file")->type_name("FILE")->excludes(png_opt);
+    for (auto* picture_opt : {png_opt, svg_opt}) picture_opt->excludes(batch_opt)->excludes(csv_opt)->excludes(list_opt);
+    auto* pictures_opt = app.add_option("--pictures", s.pictures_dir,
+                                        "Batch: one picture per record in DIR, named by line or CSV record "
+                                        "number; a CSV gets a column @picture with each file's path")
+                             ->type_name("DIR")
+                             ->needs(batch_opt)
+                             ->excludes(png_opt)
+                             ->excludes(svg_opt);
+    std::string picture_format;
+    auto* format_opt = app.add_option("--picture-format", picture_format, "--pictures: png (default) or svg")
+                           ->type_name("FORMAT")
+                           ->needs(pictures_opt);
+    auto* module_opt = app.add_option("--module-width", s.picture.module_width,
+                                      "Pictures: the narrow bar's width in millimetres (default 0.33)")
+                           ->type_name("MM")
+                           ->check(CLI::Range(0.01, 5.0));
+    auto* dpi_opt = app.add_option("--dpi", s.picture.dpi, "PNG: pixels per inch (default 300); each module is "
+                                                           "a whole number of pixels")
+                        ->type_name("N")
+                        ->check(CLI::Range(1, 4800));
+    auto* bar_height_opt = app.add_option("--bar-height", s.picture.bar_height,
+                                          "Pictures: the bars' height in millimetres (default 15)")
+                               ->type_name("MM")
+                               ->check(CLI::Range(0.1, 500.0));
+    bool no_quiet_zones = false;
+    auto* quiet_opt = app.add_flag("--no-quiet-zones", no_quiet_zones,
+                                   "Pictures: leave out the white margins the symbology asks for");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::CallForHelp& e) {
@@ -146,6 +178,24 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
     }
 
     s.batch = batch_opt->count() > 0 || s.csv;
+    s.picture.quiet_zones = !no_quiet_zones;
+    if (png_opt->count() > 0) s.picture_path = png_path;
+    if (svg_opt->count() > 0) {
+        s.picture_path = svg_path;
+        s.picture_format = ::glyphmate::api::PictureFormat::svg;
+    }
+    if (format_opt->count() > 0) {
+        if (same_letters(picture_format, "svg"))
+            s.picture_format = ::glyphmate::api::PictureFormat::svg;
+        else if (!same_letters(picture_format, "png"))
+            return usage_error("--picture-format must be png or svg, not '" + picture_format + "'");
+    }
+    if (pictures_opt->count() > 0 && s.pictures_dir.empty()) return usage_error("--pictures needs a folder");
+    for (auto* picture_opt : {module_opt, dpi_opt, bar_height_opt, quiet_opt})
+        if (picture_opt->count() > 0 && s.picture_path.empty() && s.pictures_dir.empty())
+            return usage_error(picture_opt->get_name() + " is for --png, --svg and --pictures");
+    if (dpi_opt->count() > 0 && s.picture_format != ::glyphmate::api::PictureFormat::png)
+        return usage_error("--dpi is for PNG pictures");
     s.type_given = type_opt->count() > 0;
     if (s.inspect && !s.batch && data_opt->count() == 0 && hex_opt->count() == 0)
         return usage_error("--inspect needs the string to check, --data-hex or --batch");

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include <glyphmate.h>
+#include <glyphmate.hpp>
 
 #include "console/batch.h"
 
@@ -33,6 +33,12 @@ struct Settings {
     bool windows_1252 = false;      // the input's encoding; UTF-8 otherwise
     OutputEncoding output_encoding = OutputEncoding::utf8;
     char delimiter = 0;  // CSV: 0 takes it from the header row
+
+    // Pictures: one file for a single conversion (empty: none), in the format of its option,
+    // or one per record of a batch in the folder pictures_dir.
+    std::string picture_path, pictures_dir;
+    ::glyphmate::api::PictureFormat picture_format = ::glyphmate::api::PictureFormat::png;
+    glyphmate_picture_options picture = GLYPHMATE_DEFAULT_PICTURE_OPTIONS;
 };
 
 // Fills settings from the arguments. Returns the exit status when the program ends here

@@ -21,6 +21,7 @@
 #include "console/inspect.h"
 #include "console/io.h"
 #include "console/output.h"
+#include "console/picture_file.h"
 
 namespace {
 
@@ -47,7 +48,14 @@ int convert_one(Converter& converter, const Settings& s) {
                                                         : std::optional<std::string_view>(s.data))
                       << '\n';
     }
-    return written(message ? kExitMessage : 0);
+    const int status = written(message ? kExitMessage : 0);
+    if (s.picture_path.empty() || status == kExitUsage) return status;
+    bool left_out = false;
+    if (const std::string problem = write_picture(result, s.picture_format, s.picture, s.picture_path, &left_out);
+        !problem.empty())
+        return usage_error(problem);
+    if (left_out) std::cerr << "glyphmate-encode: the font has no glyph for some characters; the picture leaves them out\n";
+    return status;
 }
 
 // The one type whose CSV gets a human_readable column: the font prints no text under it.
@@ -66,7 +74,12 @@ int convert_batch(Converter& converter, const Settings& s) {
                          .input_name = s.input.empty() ? "standard input" : "'" + s.input + "'",
                          .column = s.column,
                          .supplement_column = s.supplement_column,
-                         .human_readable_column = is_gs1_128(s.type)};
+                         .human_readable_column = is_gs1_128(s.type),
+                         .pictures = s.pictures_dir,
+                         .picture_format = s.picture_format,
+                         .picture = s.picture};
+    if (!s.pictures_dir.empty() && ::mkdir(s.pictures_dir.c_str(), 0777) != 0 && errno != EEXIST)
+        return usage_error("cannot make the folder '" + s.pictures_dir + "': " + std::strerror(errno));
     int fd = STDIN_FILENO;
     if (!s.input.empty() && (fd = ::open(s.input.c_str(), O_RDONLY | O_CLOEXEC)) < 0)
         return usage_error("cannot open " + options.input_name + ": " + std::strerror(errno));

@@ -3,11 +3,13 @@
 // the conversion into the caller's result.
 #include "library/glyphmate.h"
 
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <new>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "flow/catalogue.h"
 #include "flow/conversion.h"
@@ -18,6 +20,7 @@
 #include "flow/record_converter.h"
 #include "flow/win1252.h"
 #include "encoding/primitives.h"
+#include "picture/picture.h"
 
 namespace {
 
@@ -216,6 +219,38 @@ int run(glyphmate_converter& c, const char* data, std::size_t data_length, const
 
 constexpr glyphmate_options kDefaults = GLYPHMATE_DEFAULT_OPTIONS;
 
+constexpr glyphmate_picture_options kDefaultPicture = GLYPHMATE_DEFAULT_PICTURE_OPTIONS;
+constexpr double kMaxModuleWidth = 5, kMaxBarHeight = 500;
+constexpr int kMaxDpi = 4800;
+constexpr double kMaxPixels = 1 << 28;
+
+// The picture of a result's converted string as its font draws it.
+int draw(const glyphmate_result* result, const glyphmate_picture_options* options, varnel::picture::Picture& picture,
+         varnel::picture::Scale& scale) {
+    const glyphmate_picture_options o = options != nullptr ? *options : kDefaultPicture;
+    if (result == nullptr || !(o.module_width > 0 && o.module_width <= kMaxModuleWidth) ||
+        !(o.bar_height > 0 && o.bar_height <= kMaxBarHeight) || o.dpi < 1 || o.dpi > kMaxDpi ||
+        result->converted_length > varnel::kMaxConverted)
+        return GLYPHMATE_BAD_ARGUMENT;
+    const CatalogueEntry* entry = find_entry({result->type, strnlen(result->type, sizeof result->type)});
+    const varnel::bars::FontLayout* font = entry != nullptr ? varnel::bars::font_layout(entry->font_key) : nullptr;
+    if (font == nullptr) return GLYPHMATE_UNKNOWN_TYPE;
+    picture = varnel::picture::render(*font, {result->converted, result->converted_length},
+                                      {.bar_height = o.bar_height / o.module_width,
+                                       .text = result->options.underlying_text != 0,
+                                       .quiet_zones = o.quiet_zones != 0});
+    scale = {o.module_width, o.dpi};
+    return picture.skipped > 0 ? GLYPHMATE_MESSAGE : GLYPHMATE_OK;
+}
+
+int deliver(int code, const void* bytes, std::size_t length, std::size_t room, void* out, std::size_t capacity,
+            std::size_t* size) {
+    *size = length;
+    if (capacity < room || out == nullptr) return GLYPHMATE_BUFFER_TOO_SMALL;
+    std::memcpy(out, bytes, length);
+    return code;
+}
+
 }  // namespace
 
 extern "C" {
@@ -340,6 +375,7 @@ const char* glyphmate_strerror(int code) {
         case GLYPHMATE_UNKNOWN_TYPE: return "unknown type";
         case GLYPHMATE_BAD_ARGUMENT: return "bad argument";
         case GLYPHMATE_NO_MEMORY: return "out of memory";
+        case GLYPHMATE_BUFFER_TOO_SMALL: return "buffer too small";
         default: return "unknown error";
     }
 }
@@ -389,5 +425,43 @@ int glyphmate_inspect(const char* type, const char* text, size_t length, int enc
 size_t glyphmate_inspection_size(void) { return sizeof(glyphmate_inspection); }
 
 const char* glyphmate_version(void) { return GLYPHMATE_LIBRARY_VERSION; }
+
+int glyphmate_draw_svg(const glyphmate_result* result, const glyphmate_picture_options* options, char* out,
+                       size_t capacity, size_t* size) {
+    if (size == nullptr) return GLYPHMATE_BAD_ARGUMENT;
+    *size = 0;
+    try {
+        varnel::picture::Picture picture;
+        varnel::picture::Scale scale;
+        const int code = draw(result, options, picture, scale);
+        if (code < 0) return code;
+        const std::string text = varnel::picture::svg(picture, scale);
+        const int delivered = deliver(code, text.c_str(), text.size(), text.size() + 1, out, capacity, size);
+        if (delivered >= 0) out[text.size()] = '\0';
+        return delivered;
+    } catch (const std::bad_alloc&) {
+        return GLYPHMATE_NO_MEMORY;
+    }
+}
+
+int glyphmate_draw_png(const glyphmate_result* result, const glyphmate_picture_options* options,
+                       unsigned char* out, size_t capacity, size_t* size) {
+    if (size == nullptr) return GLYPHMATE_BAD_ARGUMENT;
+    *size = 0;
+    try {
+        varnel::picture::Picture picture;
+        varnel::picture::Scale scale;
+        const int code = draw(result, options, picture, scale);
+        if (code < 0) return code;
+        const double pixel = varnel::picture::module_pixels(scale);
+        const double across = picture.width * pixel, down = picture.height * scale.module_mm * scale.dpi / 25.4;
+        if (across * down > kMaxPixels) return GLYPHMATE_BAD_ARGUMENT;
+        const std::vector<unsigned char> file = varnel::picture::png(picture, scale);
+        if (file.empty()) return GLYPHMATE_NO_MEMORY;
+        return deliver(code, file.data(), file.size(), file.size(), out, capacity, size);
+    } catch (const std::bad_alloc&) {
+        return GLYPHMATE_NO_MEMORY;
+    }
+}
 
 }  // extern "C"

@@ -29,6 +29,7 @@ extern "C" {
 #define GLYPHMATE_UNKNOWN_TYPE (-1)   /* no symbology of that name (see glyphmate_type_name) */
 #define GLYPHMATE_BAD_ARGUMENT (-2)   /* a required pointer is null or an option is out of range */
 #define GLYPHMATE_NO_MEMORY (-3)
+#define GLYPHMATE_BUFFER_TOO_SMALL (-4) /* nothing written; *size says how much is needed */
 
 /* How the data and supplement bytes are to be read. */
 #define GLYPHMATE_WINDOWS_1252 0      /* the bytes the fonts are laid out in, taken as they are */
@@ -146,6 +147,31 @@ int glyphmate_inspect(const char* type, const char* text, size_t length, int enc
 
 /* sizeof(glyphmate_inspection), for bindings that allocate it as plain memory. */
 size_t glyphmate_inspection_size(void);
+
+/* Pictures: a result's converted string drawn as its font draws it, bar for bar, so that it
+ * scans as the symbol typeset in the font would. The string may have been edited since the
+ * conversion (converted and converted_length); a byte the font has no glyph for is left out.
+ * type names the font, options.underlying_text says whether the text line is drawn. */
+typedef struct glyphmate_picture_options {
+    double module_width;  /* the X dimension, millimetres (more than 0, at most 5) */
+    double bar_height;    /* millimetres (more than 0, at most 500) */
+    int dpi;              /* PNG only: pixels per inch (1 to 4800); modules are whole pixels */
+    int quiet_zones;      /* nonzero: the white margins the symbology's standard asks for */
+} glyphmate_picture_options;
+
+#define GLYPHMATE_DEFAULT_PICTURE_OPTIONS {0.33, 15.0, 300, 1}
+
+/* An SVG document (UTF-8, sized in millimetres) in out, NUL-terminated: capacity must be at
+ * least *size + 1. A PNG file (black and white, one bit per pixel, the dpi recorded) in out:
+ * capacity at least *size. *size always receives the length of the whole picture (without the terminator), so
+ * a first call with capacity 0 asks for it. options may be null: the defaults. Returns
+ * GLYPHMATE_OK, GLYPHMATE_MESSAGE when bytes were left out, GLYPHMATE_BUFFER_TOO_SMALL,
+ * GLYPHMATE_UNKNOWN_TYPE, GLYPHMATE_BAD_ARGUMENT (also for a PNG of more than 2^28 pixels)
+ * or GLYPHMATE_NO_MEMORY. */
+int glyphmate_draw_svg(const glyphmate_result* result, const glyphmate_picture_options* options, char* out,
+                       size_t capacity, size_t* size);
+int glyphmate_draw_png(const glyphmate_result* result, const glyphmate_picture_options* options,
+                       unsigned char* out, size_t capacity, size_t* size);
 
 /* The symbologies in the order of the Barcode Type list: index 0 to glyphmate_type_count()-1;
  * null past the end. */

@@ -27,6 +27,37 @@ struct Result : glyphmate_result {
 
 inline constexpr glyphmate_options kDefaultOptions = GLYPHMATE_DEFAULT_OPTIONS;
 
+inline constexpr glyphmate_picture_options kDefaultPictureOptions = GLYPHMATE_DEFAULT_PICTURE_OPTIONS;
+
+enum class PictureFormat { svg, png };
+
+// A result's picture as the file's bytes; code is GLYPHMATE_OK or GLYPHMATE_MESSAGE (bytes
+// without a glyph left out).
+struct Picture {
+    int code = GLYPHMATE_OK;
+    std::string bytes;
+};
+
+inline Picture draw(const glyphmate_result& result, PictureFormat format,
+                    const glyphmate_picture_options& options = kDefaultPictureOptions) {
+    auto call = [&](std::string& out, std::size_t capacity, std::size_t* size) {
+        return format == PictureFormat::svg
+                   ? glyphmate_draw_svg(&result, &options, out.data(), capacity, size)
+                   : glyphmate_draw_png(&result, &options, reinterpret_cast<unsigned char*>(out.data()), capacity, size);
+    };
+    Picture picture;
+    std::size_t size = 0;
+    int code = call(picture.bytes, 0, &size);
+    if (code == GLYPHMATE_BUFFER_TOO_SMALL) {
+        picture.bytes.resize(size + 1);
+        code = call(picture.bytes, picture.bytes.size(), &size);
+    }
+    if (code < 0) throw Error(code);
+    picture.bytes.resize(size);
+    picture.code = code;
+    return picture;
+}
+
 class Converter {
 public:
     // Throws Error for an unknown type or a bad option.

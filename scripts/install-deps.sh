@@ -6,14 +6,14 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev
-  libcli11-dev nlohmann-json3-dev libfontconfig-dev
+  libcli11-dev nlohmann-json3-dev libfontconfig-dev libpng-dev
   libbenchmark-dev help2man python3
   qt6-base-dev libqt6svg6
   fonts-dejavu-core fonts-liberation2
   python3-fonttools poppler-utils xvfb xauth
   libreoffice-calc-nogui python3-uno libreoffice-script-provider-python libreoffice-dev
   clang libclang-rt-14-dev valgrind
-  zint
+  zint zbar-tools zxing-cpp-tools
   appstream desktop-file-utils dpkg-dev lintian
 )
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "symbologies/codabar_code11.h"
 
+#include <array>
 #include <string_view>
 
 #include "encoding/primitives.h"
@@ -13,6 +14,57 @@ namespace {
 static_assert(sizeof kCodabarSet - 1 == 16);
 static_assert(sizeof kCode11Set - 1 == 11);
 constexpr SetIndex kCodabarIndex(kCodabarSet), kCode11Index(kCode11Set);
+
+// The bars of the 16 encoder characters and of the start/stop characters A to D, as the
+// Codabar standard draws them: four bars and three spaces from the left.
+constexpr std::string_view kCodabarCharacters = "0123456789-$:/.+ABCD";
+constexpr std::array<std::string_view, 20> kCodabarBars{
+    "nnnnnww", "nnnnwwn", "nnnwnnw", "wwnnnnn", "nnwnnwn", "wnnnnwn", "nwnnnnw", "nwnnwnn", "nwwnnnn", "wnnwnnn",
+    "nnnwwnn", "nnwwnnn", "wnnnwnw", "wnwnnnw", "wnwnwnn", "nnwnwnw", "nnwwnwn", "nwnwnnw", "nnnwnww", "nnnwwwn",
+};
+// The bars of the eleven Code 11 characters in kCode11Set order, then of the start/stop:
+// three bars and two spaces.
+constexpr std::array<std::string_view, 12> kCode11Bars{
+    "nnnnw", "wnnnw", "nwnnw", "wwnnn", "nnwnw", "wnwnn", "nwwnn", "nnnww", "wnnwn", "wnnnn", "nnwnn", "nnwwn",
+};
+
+template <std::size_t N>
+constexpr bool all_of(const std::array<std::string_view, N>& patterns, std::size_t elements) {
+    for (std::string_view p : patterns)
+        if (bars::narrow_wide(p).count != elements) return false;
+    return true;
+}
+static_assert(kCodabarCharacters.size() == kCodabarBars.size() && all_of(kCodabarBars, 7));
+// Codabar: two or three wide elements; Code 11: one or two.
+constexpr bool wide_counts_hold() {
+    for (std::string_view p : kCodabarBars)
+        if (const int w = bars::narrow_wide(p).count_of(bars::W); w < 2 || w > 3) return false;
+    for (std::string_view p : kCode11Bars)
+        if (const int w = bars::narrow_wide(p).count_of(bars::W); w < 1 || w > 2) return false;
+    return all_of(kCode11Bars, 5);
+}
+static_assert(wide_counts_hold());
+
+// Both fonts print each data character under its glyph, and put one narrow space between
+// glyphs. Codabar's wide elements are 3 narrow ones; Code 11's are 2, as readers expect.
+constexpr bars::FontLayout codabar_font() {
+    bars::FontLayout font{.two_width = true, .wide = 3, .gap = 1};
+    for (std::size_t i = 0; i < kCodabarCharacters.size(); ++i) {
+        bars::GlyphDrawing g = bars::narrow_wide(kCodabarBars[i]);
+        if (i < 16) g.say(kCodabarCharacters.substr(i, 1));
+        font[static_cast<unsigned char>(kCodabarCharacters[i])] = g;
+    }
+    return font;
+}
+
+constexpr bars::FontLayout code11_font() {
+    bars::FontLayout font{.two_width = true, .wide = 2, .gap = 1};
+    for (std::size_t i = 0; i < 11; ++i)
+        font[static_cast<unsigned char>(kCode11Set[i])] = bars::narrow_wide(kCode11Bars[i]).say({&kCode11Set[i], 1});
+    font['['] = bars::narrow_wide(kCode11Bars[11]);
+    font[']'] = bars::narrow_wide(kCode11Bars[11]);
+    return font;
+}
 
 constexpr int kCode11WeightCycleC = 10, kCode11WeightCycleK = 9, kCode11Modulus = 11;
 // From this many data characters on, Code 11 carries the second check digit K.
@@ -28,6 +80,9 @@ char code11_check(std::string_view part, int cycle) {
 }
 
 }  // namespace
+
+constexpr bars::FontLayout kCodabarFont = codabar_font();
+constexpr bars::FontLayout kCode11Font = code11_font();
 
 const char* codabar_encode(const char* data) {
     Glyphs part;

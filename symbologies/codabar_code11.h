@@ -3,6 +3,7 @@
 // for longer data), and the rules of their entries.
 #pragma once
 
+#include "symbologies/bars.h"
 #include "symbologies/symbology.h"
 
 namespace varnel {
@@ -16,6 +17,9 @@ inline constexpr char kCode11Set[] = "0123456789-";
 const char* codabar_encode(const char* data);
 // "[" + data part + C + (K when the data part has 11 or more characters) + "]".
 const char* code11_encode(const char* data);
+
+// What the Codabar and Code11 fonts draw.
+extern const bars::FontLayout kCodabarFont, kCode11Font;
 
 }  // namespace varnel
 

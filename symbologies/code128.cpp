@@ -2,6 +2,7 @@
 #include "symbologies/code128.h"
 
 #include <cstring>
+#include <string_view>
 #include <iterator>
 #include <initializer_list>
 
@@ -43,6 +44,63 @@ constexpr bool glyphs_are_distinct() {
 }
 static_assert(fixed_roles_hold() && glyphs_are_distinct());
 static_assert(glyph_of(1) == '!' && glyph_of(94) == '~' && glyph_of(95) == 0xC0);
+
+// The bars and spaces of each value, as the Code 128 standard draws them: three bars and
+// three spaces from the left, eleven modules, the bars an even number of them.
+constexpr std::array<std::string_view, kCode128Values> kWidths{
+    "212222", "222122", "222221", "121223", "121322", "131222", "122213", "122312", "132212", "221213",
+    "221312", "231212", "112232", "122132", "122231", "113222", "123122", "123221", "223211", "221132",
+    "221231", "213212", "223112", "312131", "311222", "321122", "321221", "312212", "322112", "322211",
+    "212123", "212321", "232121", "111323", "131123", "131321", "112313", "132113", "132311", "211313",
+    "231113", "231311", "112133", "112331", "132131", "113123", "113321", "133121", "313121", "211331",
+    "231131", "213113", "213311", "213131", "311123", "311321", "331121", "312113", "312311", "332111",
+    "314111", "221411", "431111", "111224", "111422", "121124", "121421", "141122", "141221", "112214",
+    "112412", "122114", "122411", "142112", "142211", "241211", "221114", "413111", "241112", "134111",
+    "111242", "121142", "121241", "114212", "124112", "124211", "411212", "421112", "421211", "212141",
+    "214121", "412121", "111143", "111341", "131141", "114113", "114311", "411113", "411311", "113141",
+    "114131", "311141", "411131", "211412", "211214", "211232",
+};
+// The stop character is 2331112; its font draws the last bar as the closing glyph.
+constexpr std::string_view kStopWidths = "233111", kClosingWidths = "2";
+
+constexpr bool eleven_modules_even_bars() {
+    for (std::string_view widths : kWidths) {
+        const bars::GlyphDrawing g = bars::widths_of(widths);
+        if (g.count != 6 || g.total() != 11 || (g.widths[0] + g.widths[2] + g.widths[4]) % 2 != 0) return false;
+    }
+    return bars::widths_of(kStopWidths).total() + bars::widths_of(kClosingWidths).total() == 13;
+}
+static_assert(eleven_modules_even_bars());
+
+enum class FontSet { A, B, C };
+
+// What the font of a set prints under a value: the character it stands for in that set,
+// the pair of digits in set C, nothing for control and function characters.
+constexpr bars::GlyphDrawing value_drawing(int value, FontSet set) {
+    bars::GlyphDrawing g = bars::widths_of(kWidths[static_cast<std::size_t>(value)]);
+    const char c = static_cast<char>(value + 0x20);
+    if (set == FontSet::C && value < 100) {
+        const char pair[] = {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+        g.say({pair, 2});
+    } else if ((set == FontSet::A && value < 64) || (set == FontSet::B && value < 95)) {
+        g.say({&c, 1});
+    }
+    return g;
+}
+
+// Every value at its glyph; the space also at 0x20, since the fixed sets write it as it is,
+// set A's control characters at their own codes and set B's DEL at 0x7F.
+constexpr bars::FontLayout code128_font(FontSet set) {
+    bars::FontLayout font;
+    for (int v = 0; v < kCode128Values; ++v) font[glyph_of(v)] = value_drawing(v, set);
+    font[' '] = value_drawing(0, set);
+    if (set == FontSet::A)
+        for (int c = 0x01; c <= 0x1F; ++c) font[static_cast<unsigned char>(c)] = value_drawing(c + 64, set);
+    if (set == FontSet::B) font[0x7F] = value_drawing(95, set);
+    font[kCode128Stop] = bars::widths_of(kStopWidths);
+    font[kCode128Closing] = bars::widths_of(kClosingWidths);
+    return font;
+}
 
 struct Range {
     unsigned char first, last;
@@ -118,6 +176,10 @@ Code128Set auto_start(const char* data, std::size_t n) {
 }
 
 }  // namespace
+
+constexpr bars::FontLayout kCode128AFont = code128_font(FontSet::A);
+constexpr bars::FontLayout kCode128BFont = code128_font(FontSet::B);
+constexpr bars::FontLayout kCode128CFont = code128_font(FontSet::C);
 
 const char* encode_code128a(const char* data) { return encode_fixed(data, kCode128StartA, set_a_value); }
 

@@ -9,6 +9,7 @@
 
 #include "encoding/primitives.h"
 
+#include "symbologies/bars.h"
 #include "symbologies/symbology.h"
 
 namespace varnel {
@@ -79,6 +80,9 @@ const char* encode_code128a(const char* data);
 const char* encode_code128b(const char* data);
 const char* encode_code128c(const char* data);
 const char* encode_code128auto(const char* data);
+
+// What the Code128A (also for Auto and GS1-128), Code128B and Code128C fonts draw.
+extern const bars::FontLayout kCode128AFont, kCode128BFont, kCode128CFont;
 
 }  // namespace varnel
 

@@ -5,6 +5,7 @@
 
 #include "encoding/full_ascii.h"
 #include "encoding/primitives.h"
+#include "symbologies/bars.h"
 #include "symbologies/reading.h"
 
 namespace varnel {
@@ -22,6 +23,50 @@ static_assert(sizeof kPairSet - 1 == 39 && sizeof kPairGlyphs - 1 == 39);
 static_assert(sizeof kCode39AcceptedSet - 1 == 43);
 
 constexpr SetIndex kValueIndex(kValueSet), kPairIndex(kPairSet), kAcceptedIndex(kCode39AcceptedSet);
+
+// The bars of each value in kValueSet order, then of the start/stop character, as the
+// Code 39 standard draws them: five bars and four spaces from the left, three of them wide.
+constexpr std::array<std::string_view, 44> kBars{
+    "nnnwwnwnn", "wnnwnnnnw", "nnwwnnnnw", "wnwwnnnnn", "nnnwwnnnw", "wnnwwnnnn",
+    "nnwwwnnnn", "nnnwnnwnw", "wnnwnnwnn", "nnwwnnwnn", "wnnnnwnnw", "nnwnnwnnw",
+    "wnwnnwnnn", "nnnnwwnnw", "wnnnwwnnn", "nnwnwwnnn", "nnnnnwwnw", "wnnnnwwnn",
+    "nnwnnwwnn", "nnnnwwwnn", "wnnnnnnww", "nnwnnnnww", "wnwnnnnwn", "nnnnwnnww",
+    "wnnnwnnwn", "nnwnwnnwn", "nnnnnnwww", "wnnnnnwwn", "nnwnnnwwn", "nnnnwnwwn",
+    "wwnnnnnnw", "nwwnnnnnw", "wwwnnnnnn", "nwnnwnnnw", "wwnnwnnnn", "nwwnwnnnn",
+    "nwnnnnwnw", "wwnnnnwnn", "nwwnnnwnn", "nwnwnwnnn", "nwnwnnnwn", "nwnnnwnwn",
+    "nnnwnwnwn", "nwnnwnwnn",
+};
+constexpr std::size_t kStartStopBars = 43;
+
+constexpr bool three_of_nine_wide() {
+    for (std::string_view bars : kBars) {
+        const bars::GlyphDrawing g = bars::narrow_wide(bars);
+        if (g.count != 9 || g.count_of(bars::W) != 3) return false;
+    }
+    return true;
+}
+static_assert(three_of_nine_wide());
+
+// Code 39's standard asks for a wide element of 2 to 3 narrow ones; 3 keeps every bar a
+// whole number of modules. Quiet zones of ten modules, one narrow space between characters.
+constexpr bars::FontLayout two_width_layout() {
+    bars::FontLayout font;
+    font.two_width = true;
+    font.wide = 3;
+    font.gap = 1;
+    return font;
+}
+
+bars::GlyphDrawing drawing_of(int value) { return bars::narrow_wide(kBars[static_cast<std::size_t>(value)]); }
+
+// Two characters of one glyph, the inter-character gap between them.
+bars::GlyphDrawing joined(int first, int second) {
+    bars::GlyphDrawing g = drawing_of(first);
+    g.add({bars::N});
+    const bars::GlyphDrawing next = drawing_of(second);
+    for (std::size_t i = 0; i < next.count; ++i) g.add({next.widths[i]});
+    return g;
+}
 
 constexpr char kSpaceGlyph = '=';
 constexpr unsigned char kExtendedStar = 0xF4, kExtendedEquals = 0xF0, kExtendedOpen = 0xF1,
@@ -50,6 +95,39 @@ char extended_glyph(unsigned char c) {
         case 127: return static_cast<char>(kExtendedDel);
         default: return static_cast<char>(c);
     }
+}
+
+// The Code 39 font: the 43 characters at the glyphs of kGlyphTable, printing the character
+// they stand for; "*" and the Full ASCII form's "[" and "]" draw the start/stop character.
+bars::FontLayout code39_font() {
+    bars::FontLayout font = two_width_layout();
+    for (int v = 0; v < 43; ++v) {
+        const char shown[] = {kValueSet[v], '\0'};
+        font[static_cast<unsigned char>(kGlyphTable[v])] = drawing_of(v).say(shown);
+    }
+    font['*'] = drawing_of(kStartStopBars).say("*");
+    font['['] = drawing_of(kStartStopBars);
+    font[']'] = drawing_of(kStartStopBars);
+    return font;
+}
+
+// The Code 39 Extended font: every ASCII character at its glyph, drawn as the character
+// itself or as the Full ASCII pair that stands for it.
+bars::FontLayout code39_extended_font() {
+    bars::FontLayout font = two_width_layout();
+    for (int c = 1; c < 128; ++c) {
+        const auto byte = static_cast<unsigned char>(c);
+        char pair[2];
+        const int native = kValueIndex(static_cast<char>(c));
+        bars::GlyphDrawing g = full_ascii_pair(byte, pair) ? joined(kValueIndex(pair[0]), kValueIndex(pair[1]))
+                               : native >= 0               ? drawing_of(native)
+                                                           : bars::GlyphDrawing{};
+        if (c >= 0x20 && c < 0x7F) g.say(std::string_view(reinterpret_cast<const char*>(&byte), 1));
+        font[static_cast<unsigned char>(extended_glyph(byte))] = g;
+    }
+    font['['] = drawing_of(kStartStopBars);
+    font[']'] = drawing_of(kStartStopBars);
+    return font;
 }
 
 }  // namespace
@@ -168,6 +246,9 @@ Reading read_code39_extended(std::string_view s) {
     }
     return r;
 }
+
+const bars::FontLayout kCode39Font = code39_font();
+const bars::FontLayout kCode39ExtendedFont = code39_extended_font();
 
 }  // namespace varnel
 

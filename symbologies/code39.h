@@ -4,6 +4,7 @@
 // rules of the Code39 and Code39 Extended entries.
 #pragma once
 
+#include "symbologies/bars.h"
 #include "symbologies/symbology.h"
 
 namespace varnel {
@@ -15,6 +16,9 @@ const char* code39_plain(const char* data);
 const char* code39_with_check(const char* data);
 const char* code39_full_ascii(const char* data);
 const char* code39_extended(const char* data);
+
+// What the Code39 and Code39Ext fonts draw.
+extern const bars::FontLayout kCode39Font, kCode39ExtendedFont;
 
 }  // namespace varnel
 

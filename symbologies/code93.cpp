@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "symbologies/code93.h"
 
+#include <array>
+
 #include <string_view>
 
 #include "encoding/full_ascii.h"
@@ -21,6 +23,42 @@ static_assert(sizeof kValueSet - 1 == 43 && sizeof kGlyphTable - 1 == 43);
 static_assert(sizeof kCheckGlyphs - 1 == 47);
 constexpr SetIndex kValueIndex(kValueSet), kCheckIndex(kCheckGlyphs);
 
+// The modules of each value 0 to 46, then of the start/stop character, as the Code 93
+// standard draws them: nine modules from the left, 1 dark, three bars and three spaces.
+constexpr std::array<unsigned, 48> kModules{
+    0x114, 0x148, 0x144, 0x142, 0x128, 0x124, 0x122, 0x150, 0x112, 0x10A,
+    0x1A8, 0x1A4, 0x1A2, 0x194, 0x192, 0x18A, 0x168, 0x164, 0x162, 0x134,
+    0x11A, 0x158, 0x14C, 0x146, 0x12C, 0x116, 0x1B4, 0x1B2, 0x1AC, 0x1A6,
+    0x196, 0x19A, 0x16C, 0x166, 0x136, 0x13A, 0x12E, 0x1D4, 0x1D2, 0x1CA,
+    0x16E, 0x176, 0x1AE, 0x126, 0x1DA, 0x1D6, 0x132, 0x15E,
+};
+constexpr std::size_t kStartStop = 47;
+
+constexpr bool nine_modules_three_bars() {
+    for (unsigned bits : kModules) {
+        const bars::GlyphDrawing g = bars::runs_of(bits, 9);
+        if (g.count != 6 || g.total() != 9) return false;
+    }
+    return true;
+}
+static_assert(nine_modules_three_bars());
+
+// The font: each check glyph at its value (the data glyphs are the same), printing the
+// character it stands for; the shifts print nothing. "[" and "]" draw the start and stop,
+// "|" the termination bar after the stop.
+constexpr bars::FontLayout code93_font() {
+    bars::FontLayout font;
+    for (std::size_t v = 0; v < 47; ++v) {
+        bars::GlyphDrawing g = bars::runs_of(kModules[v], 9);
+        if (v < 43) g.say({&kValueSet[v], 1});
+        font[static_cast<unsigned char>(kCheckGlyphs[v])] = g;
+    }
+    font['['] = bars::runs_of(kModules[kStartStop], 9);
+    font[']'] = bars::runs_of(kModules[kStartStop], 9);
+    font['|'] = bars::widths_of("1");
+    return font;
+}
+
 // The shift named by the shared full-ASCII table, as the Code 93 font draws it.
 char shift_glyph(char shift) {
     switch (shift) {
@@ -37,6 +75,8 @@ constexpr int kWeightCycleC = 20, kWeightCycleK = 15, kModulus = 47;
 constexpr std::size_t kRoomForData = kMaxConverted - 5;
 
 }  // namespace
+
+constexpr bars::FontLayout kCode93Font = code93_font();
 
 const char* code93_encode(const char* data) {
     Glyphs part;

@@ -3,12 +3,16 @@
 // shift glyph and a letter, always closed by the check characters C and K; the Code93 entry.
 #pragma once
 
+#include "symbologies/bars.h"
 #include "symbologies/symbology.h"
 
 namespace varnel {
 
 // "[" + data part + C + K + "]" + "|" (the termination bar).
 const char* code93_encode(const char* data);
+
+// What the Code93 font draws.
+extern const bars::FontLayout kCode93Font;
 
 }  // namespace varnel
 

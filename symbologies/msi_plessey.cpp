@@ -18,6 +18,23 @@ constexpr int kDoubledDigitSum[] = {0, 2, 4, 6, 8, 1, 3, 5, 7, 9};
 static_assert(std::size(kDoubledDigitSum) == 10);
 constexpr SetIndex kDigitIndex(kDigits);
 
+// Each digit is its four bits from the highest, each bit a bar and a space: 1 wide bar and
+// narrow space, 0 narrow bar and wide space (wide = two narrow). Start: wide bar, narrow
+// space; stop: narrow bar, wide space, narrow bar. Twelve modules of quiet zone.
+constexpr bars::FontLayout msi_font() {
+    bars::FontLayout font{.two_width = true, .wide = 2, .quiet_left = 12, .quiet_right = 12};
+    for (int d = 0; d < 10; ++d) {
+        bars::GlyphDrawing g;
+        for (int bit = 3; bit >= 0; --bit) g.add(((d >> bit) & 1) != 0 ? std::initializer_list<std::uint8_t>{bars::W, bars::N}
+                                                                        : std::initializer_list<std::uint8_t>{bars::N, bars::W});
+        font[static_cast<unsigned char>('0' + d)] = g.say({&kDigits[d], 1});
+    }
+    font['['] = bars::narrow_wide("wn");
+    font[']'] = bars::narrow_wide("nwn");
+    return font;
+}
+static_assert(msi_font()['7'].total() == 12 && msi_font()['0'].count_of(bars::W) == 4);
+
 constexpr std::size_t kRoomWithCheck = kMaxConverted - 3;
 
 // Digits at odd places from the right (the rightmost is place 1) count doubled, by digit
@@ -34,6 +51,8 @@ char msi_check(std::string_view digits) {
 }
 
 }  // namespace
+
+constexpr bars::FontLayout kMsiFont = msi_font();
 
 const char* encode_msi(const char* data) {
     Glyphs digits;

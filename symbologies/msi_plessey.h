@@ -3,12 +3,16 @@
 // of its entry.
 #pragma once
 
+#include "symbologies/bars.h"
 #include "symbologies/symbology.h"
 
 namespace varnel {
 
 // "[" + digits + check digit + "]"; non-digits are dropped.
 const char* encode_msi(const char* data);
+
+// What the MSI font draws.
+extern const bars::FontLayout kMsiFont;
 
 }  // namespace varnel
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "symbologies/two_of_five.h"
 
+#include <array>
 #include <string_view>
 
 #include "encoding/primitives.h"
@@ -15,6 +16,54 @@ constexpr SetIndex kDigitIndex(kDigits);
 // ITF pair values 0..93 are drawn at 0x21..0x7E, 94..99 at 0xC4..0xC9.
 constexpr int kItfLowOffset = 0x21, kItfHighOffset = 0x66, kItfFirstHigh = 94;
 constexpr char kItfStart = '\xCA', kItfStop = '\xCB';
+
+// The five elements of each digit, two of them wide, as the 2 of 5 standards give them.
+constexpr std::array<std::string_view, 10> kTwoOfFive{
+    "nnwwn", "wnnnw", "nwnnw", "wwnnn", "nnwnw", "wnwnn", "nwwnn", "nnnww", "wnnwn", "nwnwn",
+};
+constexpr bool two_of_five_wide() {
+    for (std::string_view p : kTwoOfFive)
+        if (bars::narrow_wide(p).count != 5 || bars::narrow_wide(p).count_of(bars::W) != 2) return false;
+    return true;
+}
+static_assert(two_of_five_wide());
+
+// Code 25 (industrial 2 of 5): the five elements are bars, narrow spaces between them and
+// one narrow space between characters. Start: wide, wide, narrow bar; stop: wide, narrow, wide.
+constexpr bars::GlyphDrawing code25_bars(std::string_view pattern) {
+    bars::GlyphDrawing g;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (i > 0) g.add({bars::N});
+        g.add({pattern[i] == 'w' ? bars::W : bars::N});
+    }
+    return g;
+}
+
+constexpr bars::FontLayout code25_font() {
+    bars::FontLayout font{.two_width = true, .wide = 3, .gap = 1};
+    for (std::size_t d = 0; d < 10; ++d)
+        font[static_cast<unsigned char>(kDigits[d])] = code25_bars(kTwoOfFive[d]).say({&kDigits[d], 1});
+    font['['] = code25_bars("wwn");
+    font[']'] = code25_bars("wnw");
+    return font;
+}
+
+// ITF: the first digit of a pair in the bars, the second in the spaces between them.
+// Start: four narrow elements; stop: wide bar, narrow space, narrow bar.
+constexpr bars::FontLayout itf_font() {
+    bars::FontLayout font{.two_width = true, .wide = 3};
+    for (int v = 0; v < 100; ++v) {
+        bars::GlyphDrawing g;
+        for (std::size_t i = 0; i < 5; ++i)
+            g.add({kTwoOfFive[static_cast<std::size_t>(v / 10)][i] == 'w' ? bars::W : bars::N,
+                   kTwoOfFive[static_cast<std::size_t>(v % 10)][i] == 'w' ? bars::W : bars::N});
+        const char pair[] = {static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)};
+        font[static_cast<unsigned char>(v + (v < kItfFirstHigh ? kItfLowOffset : kItfHighOffset))] = g.say({pair, 2});
+    }
+    font[static_cast<unsigned char>(kItfStart)] = bars::narrow_wide("nnnn");
+    font[static_cast<unsigned char>(kItfStop)] = bars::narrow_wide("wnn");
+    return font;
+}
 
 constexpr std::size_t kCode25Room = kMaxConverted - 2;
 constexpr std::size_t kCode25CheckRoom = kMaxConverted - 3;
@@ -64,6 +113,9 @@ const char* itf25(const char* data, bool with_check) {
 }
 
 }  // namespace
+
+constexpr bars::FontLayout kCode25Font = code25_font();
+constexpr bars::FontLayout kItf25Font = itf_font();
 
 const char* encode_code25(const char* data) { return code25(data, false); }
 const char* encode_code25_check(const char* data) { return code25(data, true); }

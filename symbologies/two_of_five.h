@@ -4,6 +4,7 @@
 // Non-digits are dropped.
 #pragma once
 
+#include "symbologies/bars.h"
 #include "symbologies/symbology.h"
 
 namespace varnel {
@@ -17,6 +18,9 @@ const char* encode_itf25(const char* data);
 // 0xCA + pair glyphs of the digits and the check digit + 0xCB; a leading "0" makes the
 // count even when the digits alone are even in number.
 const char* encode_itf25_check(const char* data);
+
+// What the Code25 and ITF25 fonts draw.
+extern const bars::FontLayout kCode25Font, kItf25Font;
 
 }  // namespace varnel
 

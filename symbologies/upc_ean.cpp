@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 #include <utility>
+#include <utility>
 #include <vector>
 
 #include "symbologies/reading.h"
@@ -63,6 +64,35 @@ constexpr unsigned char kOutsideZero = 0xC0;
 
 constexpr std::size_t kUpcaDigits = 11, kUpceDigits = 6, kEan13Digits = 12, kEan8Digits = 7;
 
+// Number set A of each digit, space first, as the UPC/EAN standards draw it: seven modules,
+// two bars. Set B is set A mirrored; set C is set A with bars and spaces swapped.
+constexpr std::array<std::string_view, 10> kSetAWidths{
+    "3211", "2221", "2122", "1411", "1132", "1231", "1114", "1312", "1213", "3112",
+};
+constexpr bool seven_modules() {
+    for (std::string_view w : kSetAWidths)
+        if (bars::widths_of(w).count != 4 || bars::widths_of(w).total() != 7) return false;
+    return true;
+}
+static_assert(seven_modules());
+
+enum class NumberSet { A, B, C };
+
+constexpr bars::GlyphDrawing digit_bars(int d, NumberSet set) {
+    const std::string_view w = kSetAWidths[static_cast<std::size_t>(d)];
+    bars::GlyphDrawing g;
+    if (set != NumberSet::C) g.add({0});  // starts with a space
+    for (std::size_t i = 0; i < 4; ++i) g.add({static_cast<std::uint8_t>((set == NumberSet::B ? w[3 - i] : w[i]) - '0')});
+    const char digit = static_cast<char>('0' + d);
+    return g.say({&digit, 1});
+}
+
+constexpr std::array<bars::GlyphDrawing, 10> digits_in(NumberSet set) {
+    std::array<bars::GlyphDrawing, 10> all{};
+    for (int d = 0; d < 10; ++d) all[static_cast<std::size_t>(d)] = digit_bars(d, set);
+    return all;
+}
+
 // Callers pass digits only: the encoders keep nothing else.
 char glyph(const DigitGlyphs& table, char digit) { return table.glyphs[table.keys.find(digit)]; }
 
@@ -90,7 +120,39 @@ void put_in_set(Glyphs& out, const DigitGlyphs& set, const char* d, std::size_t 
     for (std::size_t i = 0; i < count; ++i) put(out, glyph(set, d[i]));
 }
 
+// The UEB font. The UPC-A number system and check digits are drawn with tall bars and print
+// nothing: their digits stand outside the guards, where an outside digit glyph prints one
+// in seven modules of white. The space before an add-on is nine modules wide.
+bars::FontLayout ueb_font() {
+    bars::FontLayout font{.quiet_left = 11, .quiet_right = 9};
+    const std::array<bars::GlyphDrawing, 10> a = digits_in(NumberSet::A), b = digits_in(NumberSet::B),
+                                             c = digits_in(NumberSet::C);
+    for (int d = 0; d < 10; ++d) {
+        const char digit = static_cast<char>('0' + d);
+        const auto i = static_cast<std::size_t>(d);
+        font[static_cast<unsigned char>(glyph(kSetA, digit))] = a[i];
+        font[static_cast<unsigned char>(glyph(kSetB, digit))] = b[i];
+        font[static_cast<unsigned char>(glyph(kSetC, digit))] = c[i];
+        bars::GlyphDrawing first = a[i], last = c[i];
+        first.tall = last.tall = true;
+        first.text = last.text = {};
+        font[static_cast<unsigned char>(glyph(kUpcaFirst, digit))] = first;
+        font[static_cast<unsigned char>(glyph(kUpcaLast, digit))] = last;
+        font[static_cast<unsigned char>(outside_digit(digit))] = bars::widths_of("03").say({&digit, 1});
+    }
+    for (const auto& [guard, widths] : {std::pair{kLeftGuard, "111"}, std::pair{kRightGuard, "111"},
+                                        std::pair{kCentreGuard, "011111"}, std::pair{kUpceEndGuard, "0111111"}}) {
+        font[static_cast<unsigned char>(guard)] = bars::widths_of(widths);
+        font[static_cast<unsigned char>(guard)].tall = true;
+    }
+    font[' '] = bars::widths_of("07");
+    draw_addon_glyphs(font, a, b);
+    return font;
+}
+
 }  // namespace
+
+const bars::FontLayout kUebFont = ueb_font();
 
 char upc_ean_check_digit(const char* digits) { return mod10_check_digit(digits); }
 

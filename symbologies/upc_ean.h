@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "encoding/primitives.h"
+#include "symbologies/bars.h"
 #include "symbologies/symbology.h"
 
 namespace varnel {
@@ -29,6 +30,9 @@ const char* upca_encode(const char* data);
 const char* upce_encode(const char* data);
 const char* ean13_encode(const char* data);
 const char* ean8_encode(const char* data);
+
+// What the UEB font draws, the add-ons included.
+extern const bars::FontLayout kUebFont;
 
 }  // namespace varnel
 

@@ -131,4 +131,15 @@ void read_addon(std::string_view s, std::size_t at, Reading& out) {
     }
 }
 
+// Add-on start guard: bar, space, double bar; delineator: space, bar.
+void draw_addon_glyphs(bars::FontLayout& font, const std::array<bars::GlyphDrawing, 10>& odd,
+                       const std::array<bars::GlyphDrawing, 10>& even) {
+    font[kAddonStart] = bars::widths_of("112");
+    font[kDelineator] = bars::widths_of("011");
+    for (std::size_t d = 0; d < 10; ++d) {
+        font[static_cast<unsigned char>(kOddGlyphs[d])] = odd[d];
+        font[static_cast<unsigned char>(kEvenGlyphs[d])] = even[d];
+    }
+}
+
 }  // namespace varnel

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "encoding/primitives.h"
+#include "symbologies/bars.h"
 
 namespace varnel {
 
@@ -20,5 +21,10 @@ int addon5_encode(const char* digits, WorkBuffer& out);
 // The add-on for the digits of the supplement text (other characters dropped): 4 or 10
 // characters for 2 or 5 digits, else the empty string.
 const char* addon_encode(const char* supplement);
+
+// Puts the add-on's guard, delineator and digit glyphs into the UPC/EAN font: the digits
+// draw the odd and even patterns given, by digit value.
+void draw_addon_glyphs(bars::FontLayout& font, const std::array<bars::GlyphDrawing, 10>& odd,
+                       const std::array<bars::GlyphDrawing, 10>& even);
 
 }  // namespace varnel

@@ -120,11 +120,37 @@ class Arguments(unittest.TestCase):
             (ValueError, "Windows-1252 lacks", lambda: glyphmate.convert("UPC-A", b"1", supplement="\u0416")),
             (ValueError, "unknown type", lambda: glyphmate.Converter("nope")),
             (TypeError, "unexpected keyword", lambda: glyphmate.convert("Code39", "1", colour="red")),
+            (TypeError, "dpi must be a number", lambda: glyphmate.convert("Code39", "1").png(dpi="300")),
+            (ValueError, "bad argument", lambda: glyphmate.convert("Code39", "1").svg(module_width=0)),
         ]
         for error, message, call in cases:
             with self.subTest(message=message):
                 with self.assertRaisesRegex(error, message):
                     call()
+
+    def test_pictures_are_the_consoles(self):
+        import tempfile
+        cases = [("Code39", "CODE39", {"check": True}, "svg", {}),
+                 ("EAN-13", "400638133393", {"supplement": "12"}, "png", {"dpi": 600, "bar_height": 20.0}),
+                 ("Code128Auto", "Abc 1234", {"underlying_text": False}, "png", {"module_width": 0.5, "quiet_zones": False})]
+        with tempfile.TemporaryDirectory() as folder:
+            for type, data, options, form, picture in cases:
+                with self.subTest(type=type):
+                    path = os.path.join(folder, "symbol." + form)
+                    args = [ENCODE, "--type", type, "--" + form, path, data]
+                    args += ["--supplement", options["supplement"]] if "supplement" in options else []
+                    args += ["--check"] if options.get("check") else []
+                    args += ["--no-text"] if options.get("underlying_text") is False else []
+                    args += ["--dpi", str(picture["dpi"])] if "dpi" in picture else []
+                    args += ["--bar-height", str(picture["bar_height"])] if "bar_height" in picture else []
+                    args += ["--module-width", str(picture["module_width"])] if "module_width" in picture else []
+                    args += ["--no-quiet-zones"] if picture.get("quiet_zones") is False else []
+                    subprocess.run(args, stdout=subprocess.DEVNULL, check=True)
+                    with open(path, "rb") as f:
+                        expected = f.read()
+                    result = glyphmate.convert(type, data, **options)
+                    drawn = result.svg(**picture).encode() if form == "svg" else result.png(**picture)
+                    self.assertEqual(drawn, expected)
 
     def test_closed_converter_refuses(self):
         converter = glyphmate.Converter("Code39")

@@ -1,5 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The built glyphmate-encode, run as a user runs it.
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -85,6 +89,8 @@ TEST(Console, UsageErrors) {
     const std::vector<std::vector<std::string>> calls{
         {"--type", "Code 39", "A"},  {"--bogus"},           {"--data-hex", "4"},
         {"--data-hex", "41zz"},      {"--data-hex", "410042"}, {"--height", "huge"},
+        {"--dpi", "300", "A"},       {"--png", "a.png", "--svg", "a.svg", "A"}, {"--pictures", "d", "A"},
+        {"--svg", "a.svg", "--dpi", "300", "A"}, {"--png", "a.png", "--module-width", "0", "A"},
         {"--data-hex", "41", "A"},   {"--keep-faulty", "A"},  {"--csv", "--strict", "--keep-faulty"},
         {"--batch", "/"},
     };
@@ -243,6 +249,26 @@ TEST(Console, InspectsPastedStrings) {
         EXPECT_EQ(r.exit_code, row.exit_code) << args.back() << r.err;
         EXPECT_TRUE(r.out.starts_with(row.out) || r.out.find("\n" + row.out) != std::string::npos) << r.out;
     }
+}
+
+// A picture that cannot be written: status 2 after the converted string, and no file
+// changed or left behind (here the name is taken by a folder).
+TEST(Console, APictureIsWrittenWholeOrNotAtAll) {
+    const auto dir = std::filesystem::temp_directory_path() / ("glyphmate-picture-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir / "taken.png");
+    auto r = encode({"--png", (dir / "taken.png").string(), "CODE39"});
+    EXPECT_EQ(r.exit_code, 2);
+    EXPECT_EQ(r.out, "*CODE39*\n");
+    EXPECT_TRUE(r.err.starts_with("glyphmate-encode: cannot write")) << r.err;
+    r = encode({"--svg", (dir / "label.svg").string(), "CODE39"});
+    EXPECT_EQ(r.exit_code, 0);
+    std::size_t files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir)) ++files;
+    EXPECT_EQ(files, 2u);  // taken.png and label.svg, no temporary file
+    std::ifstream svg(dir / "label.svg");
+    const std::string text{std::istreambuf_iterator<char>(svg), {}};
+    EXPECT_TRUE(text.ends_with("</svg>\n"));
+    std::filesystem::remove_all(dir);
 }
 
 }  // namespace

@@ -11,14 +11,15 @@ ALLOWED = {
     "common": set(),
     "encoding": {"common"},
     "symbologies": {"encoding", "common"},
+    "picture": {"symbologies", "encoding", "common"},
     "flow": {"symbologies", "encoding", "common"},
-    "library": {"flow", "symbologies", "encoding", "common"},
+    "library": {"picture", "flow", "symbologies", "encoding", "common"},
     "console": {"library"},
     "framework": {"common"},
-    "encoder_app": {"framework", "flow", "symbologies", "encoding", "common"},
+    "encoder_app": {"framework", "picture", "flow", "symbologies", "encoding", "common"},
     "calibration_app": {"framework", "common"},
 }
-STANDARD_ONLY = {"common", "encoding", "symbologies", "flow", "library", "console"}
+STANDARD_ONLY = {"common", "encoding", "symbologies", "picture", "flow", "library", "console"}
 # The page renderer reaches the window system only through its drawing surface.
 STANDARD_ONLY_FILES = {"calibration_app/calibration_page.h", "calibration_app/calibration_page.cpp",
                        "calibration_app/drawing_surface.h"}

@@ -384,4 +384,50 @@ TEST(Library, TextHelpersKeepToTheCapacity) {
     EXPECT_EQ(glyphmate_windows_1252_to_utf8("A", 1, nullptr, 0), 1u);
 }
 
+
+// The drawing calls: the sizes they promise, nothing written past the capacity, and the
+// error codes for what they cannot draw.
+TEST(Library, DrawsIntoTheCallersBufferOrSaysHowMuchItNeeds) {
+    glyphmate_result r;
+    ASSERT_EQ(glyphmate_convert("Code39", "CODE39", 6, nullptr, 0, nullptr, &r), GLYPHMATE_OK);
+    for (const bool png : {false, true}) {
+        auto draw = [&](const glyphmate_result* result, const glyphmate_picture_options* o, char* out, std::size_t cap,
+                        std::size_t* size) {
+            return png ? glyphmate_draw_png(result, o, reinterpret_cast<unsigned char*>(out), cap, size)
+                       : glyphmate_draw_svg(result, o, out, cap, size);
+        };
+        std::size_t size = 0;
+        ASSERT_EQ(draw(&r, nullptr, nullptr, 0, &size), GLYPHMATE_BUFFER_TOO_SMALL);
+        const std::size_t needed = size + (png ? 0 : 1);
+        std::string buffer(needed + 8, '#');
+        EXPECT_EQ(draw(&r, nullptr, buffer.data(), needed - 1, &size), GLYPHMATE_BUFFER_TOO_SMALL);
+        EXPECT_EQ(buffer, std::string(needed + 8, '#'));
+        EXPECT_EQ(draw(&r, nullptr, buffer.data(), needed, &size), GLYPHMATE_OK);
+        EXPECT_EQ(buffer.substr(needed), "########");
+        EXPECT_EQ(buffer.substr(0, png ? 4 : 5), png ? "\x89PNG" : "<?xml");
+
+        glyphmate_result edited = r;
+        edited.converted[2] = '\x01';  // no glyph in the Code39 font: left out, and said so
+        EXPECT_EQ(draw(&edited, nullptr, buffer.data(), buffer.size(), &size), GLYPHMATE_MESSAGE);
+        const struct {
+            glyphmate_picture_options options;
+            int code;
+        } cases[] = {
+            {{0, 15, 300, 1}, GLYPHMATE_BAD_ARGUMENT},      {{0.33, 0, 300, 1}, GLYPHMATE_BAD_ARGUMENT},
+            {{0.33, 15, 0, 1}, GLYPHMATE_BAD_ARGUMENT},     {{5.5, 15, 300, 1}, GLYPHMATE_BAD_ARGUMENT},
+            {{0.33, 15, 4800, 0}, GLYPHMATE_BUFFER_TOO_SMALL},
+            {{5, 500, 4800, 1}, png ? GLYPHMATE_BAD_ARGUMENT : GLYPHMATE_BUFFER_TOO_SMALL},  // a gigapixel PNG
+        };
+        for (const auto& c : cases) EXPECT_EQ(draw(&r, &c.options, nullptr, 0, &size), c.code) << png;
+        glyphmate_result unknown = r;
+        std::strcpy(unknown.type, "Code40");
+        EXPECT_EQ(draw(&unknown, nullptr, nullptr, 0, &size), GLYPHMATE_UNKNOWN_TYPE);
+        unknown = r;
+        unknown.converted_length = 256;
+        EXPECT_EQ(draw(&unknown, nullptr, nullptr, 0, &size), GLYPHMATE_BAD_ARGUMENT);
+        EXPECT_EQ(draw(nullptr, nullptr, nullptr, 0, &size), GLYPHMATE_BAD_ARGUMENT);
+        EXPECT_EQ(draw(&r, nullptr, nullptr, 0, nullptr), GLYPHMATE_BAD_ARGUMENT);
+    }
+}
+
 }  // namespace

@@ -27,7 +27,7 @@ HEIGHTS = ("XS", "S", "M", "T", "XT")
 _SONAME = "libglyphmate.so.1"
 _MAJOR = 1
 
-_OK, _MESSAGE, _UNKNOWN_TYPE, _BAD_ARGUMENT, _NO_MEMORY = 0, 1, -1, -2, -3
+_OK, _MESSAGE, _UNKNOWN_TYPE, _BAD_ARGUMENT, _NO_MEMORY, _BUFFER_TOO_SMALL = 0, 1, -1, -2, -3, -4
 _WINDOWS_1252, _UTF8 = 0, 1
 _MAX_CONVERTED = 255
 
@@ -122,6 +122,15 @@ def _load():
     raise ImportError("glyphmate: libglyphmate not found; tried: " + "; ".join(tried))
 
 
+class _PictureOptions(ctypes.Structure):
+    _fields_ = [
+        ("module_width", ctypes.c_double),
+        ("bar_height", ctypes.c_double),
+        ("dpi", ctypes.c_int),
+        ("quiet_zones", ctypes.c_int),
+    ]
+
+
 def _declare(lib):
     c_char_p, c_size_t, c_int, c_void_p = ctypes.c_char_p, ctypes.c_size_t, ctypes.c_int, ctypes.c_void_p
     options_p = ctypes.POINTER(_Options)
@@ -138,6 +147,10 @@ def _declare(lib):
         "glyphmate_utf8_to_windows_1252": (c_size_t, [c_char_p, c_size_t, c_char_p, c_size_t,
                                                       ctypes.POINTER(c_size_t)]),
         "glyphmate_windows_1252_to_utf8": (c_size_t, [c_char_p, c_size_t, c_char_p, c_size_t]),
+        "glyphmate_draw_svg": (c_int, [ctypes.POINTER(_Result), ctypes.POINTER(_PictureOptions), c_char_p, c_size_t,
+                                       ctypes.POINTER(c_size_t)]),
+        "glyphmate_draw_png": (c_int, [ctypes.POINTER(_Result), ctypes.POINTER(_PictureOptions), c_char_p, c_size_t,
+                                       ctypes.POINTER(c_size_t)]),
     }
     signatures["glyphmate_inspect"] = (c_int, [c_char_p, c_char_p, c_size_t, c_int, c_void_p])
     signatures["glyphmate_inspection_size"] = (c_size_t, [])
@@ -180,9 +193,11 @@ class Result:
     options          Options after the conversion
     """
 
-    __slots__ = ("converted", "converted_bytes", "type", "font", "status", "notes", "human_readable", "options")
+    __slots__ = ("converted", "converted_bytes", "type", "font", "status", "notes", "human_readable", "options",
+                 "_raw")
 
     def __init__(self, raw):
+        self._raw = _Result.from_buffer_copy(raw)
         self.converted_bytes = raw.converted[: raw.converted_length]
         self.converted = raw.converted_utf8.decode("utf-8")
         self.type = raw.type.decode("utf-8")
@@ -198,6 +213,14 @@ class Result:
     def ok(self):
         """True when the status line is empty."""
         return not self.status
+
+    def svg(self, *, module_width=0.33, bar_height=15.0, quiet_zones=True):
+        """The symbol as its font draws it, as an SVG document (str) sized in millimetres."""
+        return _draw(_lib.glyphmate_draw_svg, self._raw, module_width, bar_height, 300, quiet_zones).decode("utf-8")
+
+    def png(self, *, module_width=0.33, bar_height=15.0, dpi=300, quiet_zones=True):
+        """The same as a PNG file (bytes); every module is the same whole number of pixels."""
+        return _draw(_lib.glyphmate_draw_png, self._raw, module_width, bar_height, dpi, quiet_zones)
 
     def __repr__(self):
         return "glyphmate.Result(type=%r, converted=%r, font=%r, status=%r)" % (
@@ -322,6 +345,20 @@ def _check(code, type=None):
         raise MemoryError("glyphmate: out of memory")
     if code < 0:
         raise ValueError("glyphmate: " + _lib.glyphmate_strerror(code).decode())
+
+
+def _draw(function, raw, module_width, bar_height, dpi, quiet_zones):
+    for name, value in (("module_width", module_width), ("bar_height", bar_height), ("dpi", dpi)):
+        if isinstance(value, bool) or not isinstance(value, (int, float)) or (name == "dpi" and isinstance(value, float)):
+            raise TypeError("glyphmate: %s must be a number, not %r" % (name, value))
+    options = _PictureOptions(module_width, bar_height, dpi, 1 if quiet_zones else 0)
+    size = ctypes.c_size_t(0)
+    code = function(ctypes.byref(raw), ctypes.byref(options), None, 0, ctypes.byref(size))
+    if code != _BUFFER_TOO_SMALL:
+        _check(code)
+    out = ctypes.create_string_buffer(size.value + 1)
+    _check(function(ctypes.byref(raw), ctypes.byref(options), out, len(out), ctypes.byref(size)))
+    return out.raw[: size.value]
 
 
 def _new_result():
