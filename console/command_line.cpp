@@ -144,7 +144,6 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
                                         "Batch: one picture per record in DIR, named by line or CSV record "
                                         "number; a CSV gets a column @picture with each file's path")
                              ->type_name("DIR")
-                             ->needs(batch_opt)
                              ->excludes(png_opt)
                              ->excludes(svg_opt);
     std::string picture_format;
@@ -191,6 +190,7 @@ std::optional<int> parse_command_line(int argc, char** argv, Settings& s) {
             return usage_error("--picture-format must be png or svg, not '" + picture_format + "'");
     }
     if (pictures_opt->count() > 0 && s.pictures_dir.empty()) return usage_error("--pictures needs a folder");
+    if (pictures_opt->count() > 0 && !s.batch) return usage_error("--pictures is for --batch and --csv");
     for (auto* picture_opt : {module_opt, dpi_opt, bar_height_opt, quiet_opt})
         if (picture_opt->count() > 0 && s.picture_path.empty() && s.pictures_dir.empty())
             return usage_error(picture_opt->get_name() + " is for --png, --svg and --pictures");
