@@ -10,9 +10,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QAbstractItemView>
+#include <QFileDialog>
+#include <QImage>
 #include <QMenu>
+#include <QPainter>
+#include <QPixmap>
+#include <QSaveFile>
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <cstdlib>
 
@@ -24,6 +30,8 @@
 #include "flow/inspect.h"
 #include "flow/win1252.h"
 #include "framework/installed_fonts.h"
+#include "picture/picture.h"
+#include "symbologies/bars.h"
 #include "framework/plain_edit.h"
 
 // Outside any namespace, as the resource system wants it.
@@ -83,6 +91,7 @@ CGlyphmateDlg::CGlyphmateDlg(QWidget* parent)
       converted_(controls_.get<varnel::PlainEdit>(kIdConverted)),
       preview_(controls_.get<QLabel>(kIdPreview)),
       human_readable_(controls_.get<QLineEdit>(kIdHumanReadable)),
+      preview_picture_(new QLabel(preview_)),
       status_(controls_.get<QLabel>(kIdStatus)),
       symbol_notes_(controls_.get<QLabel>(kIdSymbolNotes)) {
     setWindowIcon(icon_);  // caption, task bar and the minimised window alike
@@ -91,6 +100,8 @@ CGlyphmateDlg::CGlyphmateDlg(QWidget* parent)
     type_list_->setCurrentIndex(0);
     human_readable_->setReadOnly(true);  // to read and copy, not to type into
     human_readable_->hide();
+    preview_picture_->setAlignment(Qt::AlignCenter);
+    preview_picture_->hide();
     record_.height_index = 2;
     write_options();
 
@@ -144,6 +155,75 @@ void CGlyphmateDlg::convert() {
         report_lost_input(status_text_);
         show_status();
     }
+    draw_preview(last_.is_symbol() ? std::string_view(last_.converted) : std::string_view());
+}
+
+namespace {
+const bars::FontLayout* layout_of(std::string_view type) {
+    const CatalogueEntry* entry = find_entry(type);
+    return entry == nullptr ? nullptr : bars::font_layout(entry->font_key);
+}
+}  // namespace
+
+// Without its font the preview draws the symbol from the font's layout, whole modules of
+// whole pixels where it fits, above the note that the font is missing.
+void CGlyphmateDlg::draw_preview(std::string_view converted) {
+    const bars::FontLayout* layout = layout_of(selected_type_text());
+    if (converted.empty() || layout == nullptr || fonts_.contains(last_.font)) {
+        preview_picture_->hide();
+        preview_->setAlignment(Qt::AlignCenter);
+        return;
+    }
+    const picture::Picture drawn = picture::render(*layout, converted, {.bar_height = 30, .text = last_.options.underlying_text});
+    const int caption = preview_->fontMetrics().height() + 4;
+    const QSize room(preview_->width(), std::max(1, preview_->height() - caption));
+    double scale = std::min(room.width() / drawn.width, room.height() / drawn.height);
+    if (scale >= 1) scale = std::floor(scale);
+    const qreal ratio = devicePixelRatioF();
+    QPixmap pixmap((QSizeF(drawn.width, drawn.height) * scale * ratio).toSize().expandedTo({1, 1}));
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::white);
+    QPainter painter(&pixmap);
+    painter.scale(scale, scale);
+    for (const picture::Rect& r : drawn.bars) painter.fillRect(QRectF(r.x, r.y, r.width, r.height), Qt::black);
+    for (const picture::Label& l : drawn.labels) {
+        QFont font = painter.font();
+        font.setPixelSize(std::max(1, static_cast<int>(l.size)));
+        painter.setFont(font);
+        const QString text = QString::fromStdString(l.text);
+        const double width = painter.fontMetrics().horizontalAdvance(text);
+        painter.drawText(QPointF(l.x - width / 2, l.baseline), text);
+    }
+    painter.end();
+    preview_picture_->setPixmap(pixmap);
+    preview_picture_->setGeometry(0, 0, room.width(), room.height());
+    preview_picture_->show();
+    preview_->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);  // the note under the symbol
+}
+
+bool CGlyphmateDlg::save_picture(const QString& path) {
+    const std::string converted = bytes_of(converted_->toPlainText()).bytes;
+    const bars::FontLayout* layout = layout_of(selected_type_text());
+    const bool hand_made = converted != last_.converted;
+    if (layout == nullptr || converted.empty() || (!hand_made && !last_.is_symbol())) {
+        set_status("No picture was saved: there is no barcode to draw.");
+        return false;
+    }
+    const picture::Picture drawn = picture::render(*layout, converted, {.text = last_.options.underlying_text});
+    QByteArray bytes;
+    if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+        const std::string svg = picture::svg(drawn, {});
+        bytes = QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
+    } else {
+        const std::vector<unsigned char> png = picture::png(drawn, {});
+        bytes = QByteArray(reinterpret_cast<const char*>(png.data()), static_cast<qsizetype>(png.size()));
+    }
+    QSaveFile file(path);
+    if (bytes.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        set_status("No picture was saved: " + bytes_of(file.errorString()).bytes);
+        return false;
+    }
+    return true;
 }
 
 void CGlyphmateDlg::copy_string() {
@@ -179,6 +259,7 @@ void CGlyphmateDlg::check_edited() {
     const QByteArray utf8 = text.toUtf8();
     const auto reading = inspect({utf8.constData(), static_cast<std::size_t>(utf8.size())}, true, selected_type_text());
     if (!reading) return;
+    draw_preview(bytes_of(text).bytes);
     if (reading->scans()) {
         set_status("The edited string still scans.");
     } else {
@@ -204,6 +285,12 @@ void CGlyphmateDlg::contextMenuEvent(QContextMenuEvent* event) {
     QAction* about = menu->addAction(QString::fromLatin1(kAboutMenuText.data(), kAboutMenuText.size()));
     about->setData(kIdmAboutBox);
     connect(about, &QAction::triggered, this, [this, about] { system_command(about->data().toInt()); });
+    QAction* save = menu->addAction(QStringLiteral("Save &Picture..."));
+    connect(save, &QAction::triggered, this, [this] {
+        const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save Picture"), QString(),
+                                                          QStringLiteral("PNG image (*.png);;SVG image (*.svg)"));
+        if (!path.isEmpty()) save_picture(path);
+    });
     menu->popup(event->globalPos());
     event->accept();
 }

@@ -49,6 +49,11 @@ public:
     void enable_control(OptionControl control, bool enabled) override;
     bool font_family_installed(std::string_view family) override;
 
+    // Writes the converted string's picture as PNG, or as SVG for a name ending in ".svg";
+    // false, with the reason in the status line, when there is nothing to draw or the file
+    // cannot be written.
+    bool save_picture(const QString& path);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -58,6 +63,7 @@ private:
     void show_status();
     void copy_string();
     void check_edited();
+    void draw_preview(std::string_view converted);
     void system_command(int id);
     void about();
     void set_colours();
@@ -77,6 +83,7 @@ private:
     varnel::PlainEdit* converted_;
     QLabel* preview_;
     QLineEdit* human_readable_;
+    QLabel* preview_picture_;  // over the preview: the symbol drawn when its font is missing
     QLabel* status_;
     QLabel* symbol_notes_;
 

@@ -15,6 +15,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -314,6 +316,55 @@ TEST_F(EncoderDialog, SaysWhetherAnEditedStringStillScans) {
     }
 }
 
+// Without its font the preview draws the symbol, and what it draws scans; the note that
+// the font is missing stays under it.
+TEST_F(EncoderDialog, ThePreviewDrawsASymbolThatScans) {
+    if (QStandardPaths::findExecutable(QStringLiteral("zbarimg")).isEmpty()) GTEST_SKIP() << "zbarimg is not installed";
+    type_over(data(), "ABC123");
+    leave(data());
+    EXPECT_EQ(preview()->text(), "Font VNL Code39MA not installed.");
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("preview.png"));
+    ASSERT_TRUE(preview()->grab().save(file));
+    QProcess zbar;
+    zbar.start(QStringLiteral("zbarimg"), {QStringLiteral("--raw"), QStringLiteral("-q"), file});
+    ASSERT_TRUE(zbar.waitForFinished(20000));
+    EXPECT_EQ(QString::fromUtf8(zbar.readAllStandardOutput()).trimmed(), "ABC123");
+}
+
+// Save Picture writes what the converted field draws, PNG or SVG by the name; with nothing
+// to draw, or a file that cannot be written, nothing is written and the status line says so.
+TEST_F(EncoderDialog, SavesThePicture) {
+    QTemporaryDir dir;
+    const struct {
+        const char* type;
+        const char* data;
+        const char* name;
+        const char* starts;  // the file's first bytes; empty: nothing saved
+        const char* status;
+    } rows[] = {
+        {"Code39", "ABC", "a.png", "\x89PNG", ""},
+        {"EAN-13", "400638133393", "b.svg", "<?xml", ""},
+        {"GS1-128", "(01)09501101530004", "c.png", "", "No picture was saved: there is no barcode to draw."},
+        {"Code39", "ABC", "missing/d.png", "", "No picture was saved: "},
+    };
+    for (const auto& row : rows) {
+        choose(row.type);
+        type_over(data(), row.data);
+        leave(data());
+        const QString path = dir.filePath(QString::fromLatin1(row.name));
+        EXPECT_EQ(dialog->save_picture(path), *row.starts != '\0') << row.name;
+        QFile file(path);
+        if (*row.starts == '\0') {
+            EXPECT_FALSE(file.exists()) << row.name;
+            EXPECT_TRUE(status().startsWith(row.status)) << row.name << ": " << status().toStdString();
+        } else {
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << row.name;
+            EXPECT_TRUE(file.readAll().startsWith(row.starts)) << row.name;
+        }
+    }
+}
+
 TEST_F(EncoderDialog, TheAboutButtonOpensTheAboutBox) {
     QString title, version, link_text, link_tip;
     QStringList texts, clipped;
@@ -360,9 +411,10 @@ TEST_F(EncoderDialog, TheWindowMenuItemOpensTheSameAboutBox) {
     QMenu* menu = nullptr;
     ASSERT_TRUE(wait_until([&] { return (menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) != nullptr; }));
     const QList<QAction*> actions = menu->actions();
-    ASSERT_EQ(actions.size(), 2);
+    ASSERT_EQ(actions.size(), 3);
     EXPECT_TRUE(actions[0]->isSeparator());
     EXPECT_EQ(actions[1]->text(), "&About Glyphmate...");
+    EXPECT_EQ(actions[2]->text(), "Save &Picture...");
 
     QString title;
     on_next_modal([&](QDialog& about) { title = about.windowTitle(); });
