@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -12,6 +13,7 @@
 
 #include "console/csv.h"
 #include "console/io.h"
+#include "console/picture_file.h"
 
 namespace varnel::glyphmate::console {
 
@@ -106,6 +108,21 @@ nlohmann::ordered_json inspection_json(const glyphmate_inspection& r, bool with_
     return j;
 }
 
+// The inspected string drawn in the font that reads it, as pasted: what it prints.
+std::string draw_inspected(const Settings& s, const glyphmate_inspection& r, bool& left_out) {
+    if (r.type[0] == '\0') return "no font reads the string, so there is no picture to draw";
+    glyphmate_result drawn{};
+    std::memcpy(drawn.type, r.type, sizeof drawn.type < sizeof r.type ? sizeof drawn.type : sizeof r.type);
+    drawn.type[sizeof drawn.type - 1] = '\0';
+    drawn.converted_length = s.data_is_bytes ? std::min(s.data.size(), sizeof drawn.converted - 1)
+                                             : glyphmate_utf8_to_windows_1252(s.data.data(), s.data.size(), drawn.converted,
+                                                                              sizeof drawn.converted - 1, nullptr);
+    if (s.data_is_bytes) std::memcpy(drawn.converted, s.data.data(), drawn.converted_length);
+    drawn.converted_length = std::min(drawn.converted_length, sizeof drawn.converted - 1);
+    drawn.options.underlying_text = 1;
+    return write_picture(drawn, s.picture_format, s.picture, s.picture_path, &left_out);
+}
+
 int inspect_one(const Settings& s) {
     glyphmate_inspection r;
     const int code = run(s, s.data, s.data_is_bytes, r);
@@ -114,7 +131,12 @@ int inspect_one(const Settings& s) {
         std::cout << inspection_json(r, !s.type_given).dump() << '\n';
     else
         std::cout << report(r, !s.type_given);
-    return written(r.scans ? 0 : kExitMessage);
+    const int status = written(r.scans ? 0 : kExitMessage);
+    if (s.picture_path.empty() || status == kExitUsage) return status;
+    bool left_out = false;
+    if (const std::string problem = draw_inspected(s, r, left_out); !problem.empty()) return usage_error(problem);
+    if (left_out) std::cerr << "glyphmate-encode: the font has no glyph for some characters; the picture leaves them out\n";
+    return status;
 }
 
 int inspect_batch(const Settings& s) {

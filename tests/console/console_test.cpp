@@ -249,6 +249,18 @@ TEST(Console, InspectsPastedStrings) {
         EXPECT_EQ(r.exit_code, row.exit_code) << args.back() << r.err;
         EXPECT_TRUE(r.out.starts_with(row.out) || r.out.find("\n" + row.out) != std::string::npos) << r.out;
     }
+    // An inspected string is drawn as pasted, in the font that reads it; one no font reads
+    // gives no picture.
+    const auto svg = std::filesystem::temp_directory_path() / ("glyphmate-inspect-" + std::to_string(::getpid()) + ".svg");
+    EXPECT_EQ(test::run_process({GLYPHMATE_ENCODE, "--inspect", "--svg", svg.string(), "*CODE39W*"}, "").exit_code, 0);
+    std::ifstream drawn(svg);
+    std::string head(5, '\0');
+    drawn.read(head.data(), 5);
+    EXPECT_EQ(head, "<?xml");
+    std::filesystem::remove(svg);
+    const auto none = test::run_process({GLYPHMATE_ENCODE, "--inspect", "--svg", svg.string(), ""}, "");
+    EXPECT_EQ(none.exit_code, 2) << none.err;
+    EXPECT_FALSE(std::filesystem::exists(svg));
 }
 
 // A picture that cannot be written: status 2 after the converted string, and no file
