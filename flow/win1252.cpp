@@ -107,7 +107,7 @@ std::size_t cp1252_to_utf8(std::string_view bytes, char* out, std::size_t capaci
     const std::size_t room = capacity - 1;
     // ASCII is its own UTF-8, and most text is ASCII: a leading run is copied whole.
     std::size_t n = std::min(ascii_prefix(bytes), room);
-    std::memcpy(out, bytes.data(), n);
+    if (n > 0) std::memcpy(out, bytes.data(), n);  // an empty view may have no data at all
     for (std::size_t i = n; i < bytes.size(); ++i) {
         const auto c = static_cast<unsigned char>(bytes[i]);
         if (c < 0x80) {

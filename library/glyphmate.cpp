@@ -40,7 +40,7 @@ std::size_t put_text(char (&out)[N], std::string_view text) {
     std::size_t n = text.size() < N ? text.size() : N - 1;
     if (n < text.size())
         while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
-    std::memcpy(out, text.data(), n);
+    if (n > 0) std::memcpy(out, text.data(), n);
     out[n] = '\0';
     return n;
 }
@@ -168,8 +168,7 @@ void put_status(glyphmate_result* out, const ConversionResult& r, std::string_vi
 void fill(glyphmate_result* out, const ConversionResult& r, const FixedParts& fixed) {
     // Strict: a record with a message gives no symbol at all.
     const bool withheld = fixed.strict && !r.status.empty();
-    const std::string_view converted =
-        withheld ? std::string_view() : std::string_view(r.converted).substr(0, varnel::kMaxConverted);
+    const std::string_view converted = std::string_view(r.converted).substr(0, withheld ? 0 : varnel::kMaxConverted);
     std::memcpy(out->converted, converted.data(), converted.size());
     out->converted[converted.size()] = '\0';
     out->converted_length = converted.size();
