@@ -138,6 +138,17 @@ bool is_itf_glyph(unsigned char c) { return itf_value(c) >= 0; }
 bool optional_check(std::string_view digits) {
     return !digits.empty() && mod10_check_digit(digits.substr(0, digits.size() - 1)) == digits.back();
 }
+
+// The glyphs inside the frame are data, but for the last when it is the optional check.
+void mark_data(Reading& r, std::string_view s, const std::vector<std::size_t>& inner) {
+    for (std::size_t k = 0; k < inner.size(); ++k)
+        if (r.check_character && k + 1 == inner.size())
+            r.check(inner[k], s[inner[k]], s[inner[k]]);
+        else
+            r.glyph(inner[k], GlyphRole::Data, s[inner[k]]);
+    if (r.check_character) r.data.pop_back();
+}
+
 }  // namespace
 
 Reading read_code25(std::string_view s) {
@@ -146,12 +157,7 @@ Reading read_code25(std::string_view s) {
     const std::vector<std::size_t> inner = read_frame(s, {"[", "]", {}, is_digit_glyph}, r);
     for (std::size_t i : inner) r.data += s[i];
     r.check_character = optional_check(r.data);
-    for (std::size_t k = 0; k < inner.size(); ++k)
-        if (r.check_character && k + 1 == inner.size())
-            r.check(inner[k], s[inner[k]], s[inner[k]]);
-        else
-            r.glyph(inner[k], GlyphRole::Data, s[inner[k]]);
-    if (r.check_character) r.data.pop_back();
+    mark_data(r, s, inner);
     return r;
 }
 
@@ -166,12 +172,7 @@ Reading read_itf25(std::string_view s) {
     }
     // The check digit shares its glyph with the digit before it: the glyph counts as the check.
     r.check_character = optional_check(r.data);
-    for (std::size_t k = 0; k < inner.size(); ++k)
-        if (r.check_character && k + 1 == inner.size())
-            r.check(inner[k], s[inner[k]], s[inner[k]]);
-        else
-            r.glyph(inner[k], GlyphRole::Data, s[inner[k]]);
-    if (r.check_character) r.data.pop_back();
+    mark_data(r, s, inner);
     return r;
 }
 
