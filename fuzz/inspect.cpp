@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
     request.options.check_character = bytes[1] & 2;
     request.options.full_ascii = bytes[1] & 4;
     gm::InstalledFamilies none{[] { return std::vector<std::string>{}; }};
-    const std::string converted = gm::convert_one(request, none)->state.converted;
+    const std::string converted = gm::convert_one(request, none)->converted;
     if (converted.empty() || converted.starts_with("Invalid")) return 0;  // no symbol to read
     const auto read = gm::inspect(converted, false, type);
     if (!read->scans()) fuzz::finding("a conversion does not scan", std::string(type) + ": " + read->faults.front().message);
