@@ -18,7 +18,7 @@
 #include "console/batch.h"
 #include "console/command_line.h"
 #include "console/fontconfig_families.h"
-#include "console/inspect.h"
+#include "console/string_check.h"
 #include "console/io.h"
 #include "console/output.h"
 #include "console/picture_file.h"

@@ -27,7 +27,7 @@
 #include "flow/record_converter.h"
 #include "encoder_app/dialog_templates.h"
 #include "flow/dispatcher.h"
-#include "flow/inspect.h"
+#include "flow/string_check.h"
 #include "flow/win1252.h"
 #include "framework/installed_fonts.h"
 #include "picture/picture.h"

@@ -14,7 +14,7 @@
 #include "flow/catalogue.h"
 #include "flow/conversion.h"
 #include "flow/font_naming.h"
-#include "flow/inspect.h"
+#include "flow/string_check.h"
 #include "flow/installed_families.h"
 #include "flow/preview.h"
 #include "flow/record_converter.h"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "flow/inspect.h"
+#include "flow/string_check.h"
 
 #include <algorithm>
 #include <array>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "console/inspect.h"
+#include "console/string_check.h"
 
 #include <fcntl.h>
 #include <unistd.h>

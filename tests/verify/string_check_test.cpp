@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "flow/catalogue.h"
-#include "flow/inspect.h"
+#include "flow/string_check.h"
 #include "flow/record_converter.h"
 #include "flow/win1252.h"
 #include "test_support.h"

@@ -3,7 +3,7 @@
 // the same text gives the same answer. The rest of the input converted by the type the first
 // byte picks must inspect back as a string that scans.
 #include "flow/catalogue.h"
-#include "flow/inspect.h"
+#include "flow/string_check.h"
 #include "flow/record_converter.h"
 #include "flow/win1252.h"
 #include "fuzz_check.h"
