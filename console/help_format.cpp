@@ -56,9 +56,11 @@ public:
     }
 
     std::string make_option_name(const CLI::Option* opt, bool is_positional) const override {
-        std::string name = CLI::Formatter::make_option_name(opt, is_positional);
-        for (std::size_t at = name.find(','); at != std::string::npos; at = name.find(',', at + 2))
-            name.insert(at + 1, " ");
+        std::string name;
+        for (const char c : CLI::Formatter::make_option_name(opt, is_positional)) {
+            name += c;
+            if (c == ',') name += ' ';  // "-h, --help"
+        }
         return name;
     }
 

@@ -49,10 +49,10 @@ void append(png_structp png, png_bytep data, png_size_t size) {
 }
 void flush(png_structp) {}
 
-// libpng reports errors by longjmp: the row buffer is made before setjmp and outlives it.
+// libpng reports errors by longjmp, so this function makes no object of its own: the row
+// buffer ((width + 7) / 8 bytes) is the caller's and outlives it.
 bool encode(std::vector<unsigned char>& out, const std::vector<unsigned char>& pixels, png_uint_32 width,
-            png_uint_32 height, int dpi) {
-    std::vector<png_byte> row((width + 7) / 8);
+            png_uint_32 height, int dpi, std::vector<png_byte>& row) {
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     if (png == nullptr) return false;
     png_infop info = png_create_info_struct(png);
@@ -120,7 +120,9 @@ std::vector<unsigned char> png(const Picture& picture, const Scale& scale) {
         }
     }
     std::vector<unsigned char> out;
-    if (!encode(out, pixels, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), scale.dpi)) out.clear();
+    std::vector<png_byte> row((static_cast<std::size_t>(width) + 7) / 8);
+    if (!encode(out, pixels, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), scale.dpi, row))
+        out.clear();
     return out;
 }
 

@@ -52,7 +52,7 @@ std::string element_strings(std::string_view sent) {
         for (std::size_t k = 0; k < entry->count; ++k) length += entry->parts[k].max;
         std::size_t end = entry->predefined ? i + ai + length : sent.find(kGroupSeparator, i + ai);
         if (end > sent.size()) end = sent.size();
-        out += "(" + std::string(sent.substr(i, ai)) + ")" + std::string(sent.substr(i + ai, end - i - ai));
+        out.append(1, '(').append(sent.substr(i, ai)).append(1, ')').append(sent.substr(i + ai, end - i - ai));
         i = end < sent.size() && sent[end] == kGroupSeparator ? end + 1 : end;
     }
     return out;
