@@ -136,19 +136,6 @@ int set_b_value(unsigned char x) { return fixed_value(Code128Set::B, kSetBIndex,
 
 }  // namespace
 
-bool Code128Writer::put_unit(std::array<int, 2> values, std::size_t count) {
-    if (truncated_) return false;
-    if (size_ + count > kRoomData) {
-        truncated_ = true;
-        return false;
-    }
-    for (std::size_t i = 0; i < count; ++i) {
-        glyphs_[size_++] = static_cast<char>(glyph_of(values[i]));
-        sum_ += static_cast<int>(size_) * values[i];  // weights 1, 2, ... by position
-    }
-    return true;
-}
-
 const char* Code128Writer::finish() const {
     const char start[] = {static_cast<char>(glyph_of(start_)), '\0'};
     const char tail[] = {static_cast<char>(glyph_of(sum_ % 103)), static_cast<char>(kCode128Stop),

@@ -67,7 +67,19 @@ private:
     // Room for the data glyphs once start, check, stop and closing glyphs are counted.
     static constexpr std::size_t kRoomData = kMaxConverted - 4;
 
-    bool put_unit(std::array<int, 2> values, std::size_t count);
+    // Inline: it is the inner loop of every Code 128 encoder.
+    bool put_unit(std::array<int, 2> values, std::size_t count) {
+        if (truncated_) return false;
+        if (size_ + count > kRoomData) {
+            truncated_ = true;
+            return false;
+        }
+        for (std::size_t i = 0; i < count; ++i) {
+            glyphs_[size_++] = code128_glyphs[static_cast<std::size_t>(values[i])];
+            sum_ += static_cast<int>(size_) * values[i];  // weights 1, 2, ... by position
+        }
+        return true;
+    }
 
     int start_;
     int sum_;
