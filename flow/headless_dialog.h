@@ -38,8 +38,7 @@ struct DialogState {
 
 class HeadlessDialog : public DialogOps {
 public:
-    // Answers the preview's question whether a font family is installed.
-    using FontQuery = std::function<bool(std::string_view family)>;
+    using FontQuery = glyphmate::FontQuery;
 
     explicit HeadlessDialog(InstalledFamilies& fonts)
         : installed_([&fonts](std::string_view family) { return fonts.contains(family); }) {}

@@ -25,6 +25,9 @@ private:
     std::unordered_set<std::string> folded_;
 };
 
+// Answers whether a font family of that name is installed.
+using FontQuery = std::function<bool(std::string_view family)>;
+
 std::string fold_case(std::string_view text);
 bool equal_ignoring_case(std::string_view a, std::string_view b);
 

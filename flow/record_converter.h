@@ -41,8 +41,7 @@ std::optional<ConversionResult> convert_one(const ConversionRequest& request, In
 // its texts.
 class RecordConverter {
 public:
-    // Answers whether a font family is installed.
-    using FontQuery = std::function<bool(std::string_view family)>;
+    using FontQuery = glyphmate::FontQuery;
 
     RecordConverter(const CatalogueEntry& entry, const OptionRecord& options, InstalledFamilies& fonts);
     RecordConverter(const CatalogueEntry& entry, const OptionRecord& options, FontQuery installed);

@@ -425,42 +425,50 @@ size_t glyphmate_inspection_size(void) { return sizeof(glyphmate_inspection); }
 
 const char* glyphmate_version(void) { return GLYPHMATE_LIBRARY_VERSION; }
 
-int glyphmate_draw_svg(const glyphmate_result* result, const glyphmate_picture_options* options, char* out,
-                       size_t capacity, size_t* size) {
+}  // extern "C"
+
+namespace {
+using varnel::picture::Picture, varnel::picture::Scale;
+
+// Both drawing calls: arguments checked, the picture drawn, and write (picture, scale, code)
+// turning it into the caller's bytes; out of memory reported, never thrown.
+template <typename Write>
+int draw_with(const glyphmate_result* result, const glyphmate_picture_options* options, size_t* size, Write write) {
     if (size == nullptr) return GLYPHMATE_BAD_ARGUMENT;
     *size = 0;
     try {
-        varnel::picture::Picture picture;
-        varnel::picture::Scale scale;
+        Picture picture;
+        Scale scale;
         const int code = draw(result, options, picture, scale);
-        if (code < 0) return code;
-        const std::string text = varnel::picture::svg(picture, scale);
-        const int delivered = deliver(code, text.c_str(), text.size(), text.size() + 1, out, capacity, size);
-        if (delivered >= 0) out[text.size()] = '\0';
-        return delivered;
+        return code < 0 ? code : write(picture, scale, code);
     } catch (const std::bad_alloc&) {
         return GLYPHMATE_NO_MEMORY;
     }
 }
+}  // namespace
+
+extern "C" {
+
+int glyphmate_draw_svg(const glyphmate_result* result, const glyphmate_picture_options* options, char* out,
+                       size_t capacity, size_t* size) {
+    return draw_with(result, options, size, [&](const Picture& picture, const Scale& scale, int code) {
+        const std::string text = varnel::picture::svg(picture, scale);
+        const int delivered = deliver(code, text.c_str(), text.size(), text.size() + 1, out, capacity, size);
+        if (delivered >= 0) out[text.size()] = '\0';
+        return delivered;
+    });
+}
 
 int glyphmate_draw_png(const glyphmate_result* result, const glyphmate_picture_options* options,
                        unsigned char* out, size_t capacity, size_t* size) {
-    if (size == nullptr) return GLYPHMATE_BAD_ARGUMENT;
-    *size = 0;
-    try {
-        varnel::picture::Picture picture;
-        varnel::picture::Scale scale;
-        const int code = draw(result, options, picture, scale);
-        if (code < 0) return code;
+    return draw_with(result, options, size, [&](const Picture& picture, const Scale& scale, int code) {
         const double pixel = varnel::picture::module_pixels(scale);
         const double across = picture.width * pixel, down = picture.height * scale.module_mm * scale.dpi / 25.4;
         if (across * down > kMaxPixels) return GLYPHMATE_BAD_ARGUMENT;
         const std::vector<unsigned char> file = varnel::picture::png(picture, scale);
         if (file.empty()) return GLYPHMATE_NO_MEMORY;
         return deliver(code, file.data(), file.size(), file.size(), out, capacity, size);
-    } catch (const std::bad_alloc&) {
-        return GLYPHMATE_NO_MEMORY;
-    }
+    });
 }
 
 }  // extern "C"
